@@ -1,0 +1,62 @@
+#include "core/Startup.h"
+
+#include "core/UnitDefine.h"
+#include "core/UnitLogin.h"
+#include "core/UnitSplash.h"
+#include "platform/Modal.h"
+#include "platform/MessageBox.h"
+#include "store/UnitDM.h"
+#include "ui/main/UnitMain.h"
+#include "ui/practice/UnitZhangJie.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <memory>
+
+int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventLoop)
+{
+    auto splash = std::make_unique<TFormSplash>();
+    splash->show();
+    app.processEvents();
+
+    ApplicationDir = QDir::cleanPath(applicationDir);
+    TDataModuleMain dataModule;
+    DataModuleMain = &dataModule;
+    struct Forget
+    {
+        ~Forget() { DataModuleMain = nullptr; MainForm = nullptr; frmZhangJie = nullptr; }
+    } forget;
+
+    CanLogin = true;
+    int loginFailures = 0;
+    try {
+        // The first statement: the database opens here, or start-up ends.
+        if (DataModuleMain->ShowLogin()) {
+            TfrmLogin login(DataModuleMain);
+            splash->hide();
+            Modal::show(&login);
+            loginFailures = login.RetryCnt;
+            splash->show();
+        }
+    } catch (const StoreError &e) {
+        splash->hide();
+        std::fprintf(stderr, "AcctPrep: %s\n", qPrintable(e.message()));
+        MessageBox::error(nullptr, e.message());
+        return 2;
+    }
+    if (!CanLogin)
+        return loginFailures > 3 ? 1 : 0;
+
+    TMainForm mainForm(DataModuleMain);
+    MainForm = &mainForm;
+    TfrmZhangJie practice(DataModuleMain);
+    frmZhangJie = &practice;
+    splash.reset();
+
+    if (!runEventLoop)
+        return 0;
+    mainForm.show();
+    return app.exec();
+}

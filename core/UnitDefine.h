@@ -1,0 +1,151 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+// A course (tabMoudle).
+struct TKeCheng
+{
+    QString KeChengID;
+    QString KeChengName;
+    QString KeChengDocUrl;
+};
+
+// A practice chapter or an exam paper (tabZhangJie).
+struct TZhangJie
+{
+    QString ZhangJieID;
+    QString ZhangJieName;
+    QString KeChengID;
+    QString KeChengType;
+};
+
+// One entry of a practice run or exam: a question, or one sub-question of an analysis question.
+struct TItem
+{
+    QString ZhangJieID;
+    QString ItemID;
+    QString ItemType;
+    QString ItemDetail;
+    QString ItemA;
+    QString ItemB;
+    QString ItemC;
+    QString ItemD;
+    QString ItemE;
+    QString ItemF;
+    QString ItemAnswer;
+    QString ItemDesc;
+    bool ItemMark = false;
+    bool ItemFav = false;
+    int ItemScore = 0;
+    QString UserAnswer;
+    int UserScore = 0;
+    int ColorMark = 0;
+    int kind45Index = 0;
+    QString EX_Subject;
+    QString ItemPic;
+    QString KeChengID;
+    QString KeChengName;
+    QString ZhangJieName;
+
+    void AssginData(const TItem &source);
+    // Option texts A..F by position 1..6.
+    QString option(int position) const;
+};
+
+// A second-level account under its first-level account (tabKeMu).
+struct TKeMu
+{
+    QString PKMID;
+    QString PKMName;
+    QString CKMID;
+    QString CKMName;
+};
+
+// One stored practice run or exam (tabTestHis), every field as stored.
+struct TXueXiLog
+{
+    QString T_ID;
+    QString T_true;
+    QString T_false;
+    QString T_havdo;
+    QString T_notdo;
+    QString T_time;
+    QString T_type;
+    QString T_score;
+    QString T_KeCheng;
+    QString T_ZhangJie;
+};
+
+// An ordered list of (text, record) pairs that owns its records. Not sorted; duplicates allowed.
+template <typename T>
+class OwningList
+{
+public:
+    int count() const { return int(m_entries.size()); }
+    bool isEmpty() const { return m_entries.empty(); }
+    const QString &text(int i) const { return m_entries.at(size_t(i)).first; }
+    T *object(int i) const { return m_entries.at(size_t(i)).second.get(); }
+    T *operator[](int i) const { return object(i); }
+
+    T *add(const QString &text, std::unique_ptr<T> record)
+    {
+        m_entries.emplace_back(text, std::move(record));
+        return m_entries.back().second.get();
+    }
+    // First entry whose text equals the given one exactly; -1 when none.
+    int indexOf(const QString &text) const
+    {
+        for (size_t i = 0; i < m_entries.size(); ++i)
+            if (m_entries[i].first == text)
+                return int(i);
+        return -1;
+    }
+    void removeAt(int i) { m_entries.erase(m_entries.begin() + i); }
+    // Keeps the first n entries, freeing the rest.
+    void truncate(int n)
+    {
+        if (n < count())
+            m_entries.erase(m_entries.begin() + n, m_entries.end());
+    }
+    // Drops the first n entries.
+    void removeFirst(int n)
+    {
+        n = std::min(n, count());
+        if (n > 0)
+            m_entries.erase(m_entries.begin(), m_entries.begin() + n);
+    }
+    void clear() { m_entries.clear(); }
+
+private:
+    std::vector<std::pair<QString, std::unique_ptr<T>>> m_entries;
+};
+
+// Process-wide state shared by every window and the data module; user-interface thread only.
+extern OwningList<TKeCheng> KeChengList;
+extern OwningList<TZhangJie> ZhangJieList;
+extern OwningList<TItem> ItemList;
+extern OwningList<TZhangJie> KaoShiList; // made with the others; nothing fills it
+extern OwningList<TKeMu> KeMuList;
+extern OwningList<TXueXiLog> XueXiLogList;
+// Page lists: three texts per page (caption, page, kind).
+extern QStringList KaoShiDaGangList;
+extern QStringList KeChengJiangYiList;
+extern QStringList HelpList;
+
+extern QString ApplicationDir;
+extern bool CanLogin;
+extern QString UID;
+extern QString PWD;
+
+extern QColor DangQianColor;
+extern QColor DaiChaColor;
+extern QColor WeiZuoColor;
+extern QColor YiZuoColor;
+
+// Empties every global list, as the main window does when it is made.
+void CreateGlobalLists();

@@ -1,0 +1,12 @@
+#include "platform/Paths.h"
+
+#include "core/UnitDefine.h"
+
+#include <QDir>
+
+QString AppPath(const QString &backslashRelative)
+{
+    QString rel = backslashRelative;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::toNativeSeparators(ApplicationDir + rel);
+}

@@ -1,0 +1,200 @@
+#include "store/UnitDM.h"
+
+#include "core/UnitDefine.h"
+#include "platform/AnsiCodec.h"
+#include "platform/Paths.h"
+#include "store/UnitBase64.h"
+#include "store/UnitEncrypt.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUrl>
+
+TDataModuleMain *DataModuleMain = nullptr;
+
+namespace {
+
+const QString ContentKey = QStringLiteral("QmTrxLoV");
+
+// Every table and column the program reads or writes.
+const std::initializer_list<std::pair<const char *, const char *>> RequiredTables = {
+    {"tabMoudle", "Moudle_ID Moudle_Name Moudle_DocUrl"},
+    {"tabZhangJie", "Z_ID Z_Name M_ID M_Type"},
+    {"tabItem", "I_ID Z_ID I_TYPE I_DETAL I_A I_B I_C I_D I_E I_F I_ANSWER I_ANSWER_DESC I_MARK "
+                "I_FAV I_SCORE I_PIC"},
+    {"tabExItem", "I_ID EX_No EX_Subject EX_A EX_B EX_C EX_D EX_E EX_F EX_ANSWER EX_DES EX_TYPE "
+                  "EX_SCORE"},
+    {"tabJiangYi", "Z_ID Z_URL Z_TYPE"},
+    {"tabKaoShiZhiNan", "KSDG_NAME KSDG_URL KSDG_TYPE"},
+    {"tabHelp", "HP_NAME HP_URL HP_TYPE"},
+    {"tabKeMu", "P_ID P_NAME C_ID C_NAME"},
+    {"tabUserLogin", "UserName UserPass"},
+    {"tabErrItemHisLog", "ERR_DATE ERR_I_ID"},
+    {"tabTestHis", "TEST_ID TEST_TRUE TEST_FALSE TEST_HAVDO TEST_NOTDO TEST_TIME TEST_TYPE "
+                   "TEST_SCORE TEST_KeCheng TEST_ZhangJie"},
+};
+
+int g_connections = 0;
+
+}
+
+TDataModuleMain::TDataModuleMain(const QString &databaseFile)
+    : m_file(databaseFile), m_connectionName(QStringLiteral("acctprep-%1").arg(++g_connections))
+{
+    DataModuleCreate();
+}
+
+TDataModuleMain::~TDataModuleMain()
+{
+    if (QSqlDatabase::contains(m_connectionName)) {
+        QSqlDatabase::database(m_connectionName, false).close();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+void TDataModuleMain::DataModuleCreate()
+{
+    if (m_file.isEmpty())
+        m_file = AppPath(QStringLiteral("\\Data\\sys.db"));
+}
+
+void TDataModuleMain::open()
+{
+    if (m_open)
+        return;
+    const auto fail = [this](const QString &cause) {
+        if (QSqlDatabase::contains(m_connectionName)) {
+            QSqlDatabase::database(m_connectionName, false).close();
+            QSqlDatabase::removeDatabase(m_connectionName);
+        }
+        throw StoreError(QStringLiteral("无法打开题库文件 %1：%2").arg(m_file, cause));
+    };
+    const QFileInfo info(m_file);
+    if (!info.exists())
+        fail(QStringLiteral("文件不存在"));
+    if (!info.isFile())
+        fail(QStringLiteral("不是一个文件"));
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        // mode=rw: SQLite must never create a missing file.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+        url.setQuery(QStringLiteral("mode=rw"));
+        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+        if (!db.open())
+            fail(db.lastError().text());
+
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("PRAGMA schema_version")))
+            fail(QStringLiteral("不是有效的题库数据库（%1）").arg(probe.lastError().text()));
+        for (const auto &[table, columns] : RequiredTables) {
+            QSqlQuery info(db);
+            if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
+                fail(info.lastError().text());
+            QStringList present;
+            while (info.next())
+                present << info.value(1).toString().toLower();
+            if (present.isEmpty())
+                fail(QStringLiteral("缺少数据表 %1").arg(QLatin1String(table)));
+            for (const QString &column : QString::fromLatin1(columns).split(QLatin1Char(' ')))
+                if (!present.contains(column.toLower()))
+                    fail(QStringLiteral("数据表 %1 缺少列 %2").arg(QLatin1String(table), column));
+        }
+    }
+    m_open = true;
+}
+
+QSqlDatabase TDataModuleMain::database()
+{
+    open();
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QString TDataModuleMain::schemaSql()
+{
+    QFile file(QStringLiteral(":/store/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+QSqlQuery TDataModuleMain::prepare(const QString &sql)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw StoreError(QStringLiteral("数据库错误：%1").arg(query.lastError().text()));
+    return query;
+}
+
+void TDataModuleMain::exec(QSqlQuery &query)
+{
+    if (!query.exec())
+        throw StoreError(QStringLiteral("数据库错误：%1").arg(query.lastError().text()));
+}
+
+QSqlQuery TDataModuleMain::run(const QString &sql, Binds binds)
+{
+    QSqlQuery query = prepare(sql);
+    for (const auto &[name, value] : binds)
+        query.bindValue(QLatin1String(name), value);
+    exec(query);
+    return query;
+}
+
+// Login ---------------------------------------------------------------------------------------
+
+bool TDataModuleMain::ShowLogin()
+{
+    QSqlQuery query = run(QStringLiteral("select UserName, UserPass from tabUserLogin"));
+    UID.clear();
+    PWD.clear();
+    if (!query.next())
+        return false;
+    UID = query.value(0).toString();
+    PWD = query.value(1).toString();
+    return true;
+}
+
+bool TDataModuleMain::ValidLogin(const QString &UserID, const QString &Pwd)
+{
+    // Plain "=" on TEXT: the comparison is exact, letter case included.
+    QSqlQuery query = run(QStringLiteral("select count(*) from tabUserLogin "
+                                         "where UserName = :UserName and UserPass = :UserPass"),
+                          {{":UserName", UserID}, {":UserPass", Pwd}});
+    return query.next() && query.value(0).toInt() > 0;
+}
+
+void TDataModuleMain::SetLogin(int mode, const QString &UserID, const QString &Pwd)
+{
+    if (mode != 0 && mode != 1)
+        return;
+    inTransaction([&] {
+        run(QStringLiteral("delete from tabUserLogin"));
+        if (mode == 1)
+            run(QStringLiteral("insert into tabUserLogin(UserName, UserPass) values(:UserName, :UserPass)"),
+                {{":UserName", UserID}, {":UserPass", Pwd}});
+    });
+}
+
+// Cipher --------------------------------------------------------------------------------------
+
+QString TDataModuleMain::EcStr(const QString &instr)
+{
+    const QString str = instr.isEmpty() ? QStringLiteral("-") : instr;
+    // A text the code page cannot hold would come back altered: keep it as it is instead.
+    if (!AnsiCodec::canEncode(str))
+        return instr;
+    return EncryptString(StrToBase64(str), ContentKey);
+}
+
+QString TDataModuleMain::DcStr(const QString &instr)
+{
+    try {
+        return Base64ToStr(UnEncryptToBytes(instr, ContentKey));
+    } catch (const ConvertError &) {
+        return instr;
+    }
+}

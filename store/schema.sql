@@ -1,0 +1,90 @@
+-- The question bank and the learner's records. Texts are TEXT, yes/no flags INTEGER 0/1.
+-- Columns marked enciphered hold cipher texts of the content cipher.
+CREATE TABLE tabMoudle (
+    Moudle_ID     TEXT PRIMARY KEY,
+    Moudle_Name   TEXT,
+    Moudle_DocUrl TEXT
+);
+CREATE TABLE tabZhangJie (
+    Z_ID   TEXT PRIMARY KEY,
+    Z_Name TEXT,
+    M_ID   TEXT,
+    M_Type TEXT                       -- "1" practice chapter, "2" exam paper
+);
+CREATE TABLE tabItem (
+    I_ID          TEXT PRIMARY KEY,
+    Z_ID          TEXT,
+    I_TYPE        TEXT,               -- "1" .. "5"
+    I_DETAL       TEXT,               -- enciphered
+    I_A           TEXT,               -- enciphered, likewise I_B .. I_F
+    I_B           TEXT,
+    I_C           TEXT,
+    I_D           TEXT,
+    I_E           TEXT,
+    I_F           TEXT,
+    I_ANSWER      TEXT,               -- enciphered
+    I_ANSWER_DESC TEXT,               -- enciphered
+    I_MARK        INTEGER DEFAULT 0,
+    I_FAV         INTEGER DEFAULT 0,
+    I_SCORE       INTEGER DEFAULT 0,
+    I_PIC         TEXT
+);
+CREATE INDEX idxItemChapter ON tabItem (Z_ID, I_TYPE, I_ID);
+CREATE TABLE tabExItem (
+    I_ID       TEXT,
+    EX_No      INTEGER,
+    EX_Subject TEXT,                  -- enciphered, likewise EX_A .. EX_F, EX_ANSWER, EX_DES
+    EX_A       TEXT,
+    EX_B       TEXT,
+    EX_C       TEXT,
+    EX_D       TEXT,
+    EX_E       TEXT,
+    EX_F       TEXT,
+    EX_ANSWER  TEXT,
+    EX_DES     TEXT,
+    EX_TYPE    TEXT,
+    EX_SCORE   INTEGER DEFAULT 0
+);
+CREATE INDEX idxExItem ON tabExItem (I_ID, EX_No);
+CREATE TABLE tabJiangYi (
+    Z_ID   TEXT,
+    Z_URL  TEXT,
+    Z_TYPE TEXT                       -- "TRUE" in any case: Z_URL is a web address
+);
+CREATE TABLE tabKaoShiZhiNan (
+    KSDG_NAME TEXT,
+    KSDG_URL  TEXT,
+    KSDG_TYPE TEXT
+);
+CREATE TABLE tabHelp (
+    HP_NAME TEXT,
+    HP_URL  TEXT,
+    HP_TYPE TEXT
+);
+CREATE TABLE tabKeMu (
+    P_ID   TEXT,
+    P_NAME TEXT,
+    C_ID   TEXT,
+    C_NAME TEXT
+);
+CREATE TABLE tabUserLogin (
+    UserName TEXT,
+    UserPass TEXT
+);
+CREATE TABLE tabErrItemHisLog (
+    ERR_DATE TEXT,                    -- "yyyyMMdd", compared as text
+    ERR_I_ID TEXT
+);
+CREATE INDEX idxErrLog ON tabErrItemHisLog (ERR_I_ID, ERR_DATE);
+CREATE TABLE tabTestHis (
+    TEST_ID       TEXT PRIMARY KEY,   -- start of the run, "yyyyMMddhhmmss"
+    TEST_TRUE     TEXT,
+    TEST_FALSE    TEXT,
+    TEST_HAVDO    TEXT,
+    TEST_NOTDO    TEXT,
+    TEST_TIME     TEXT,
+    TEST_TYPE     TEXT,
+    TEST_SCORE    INTEGER,
+    TEST_KeCheng  TEXT,
+    TEST_ZhangJie TEXT
+);

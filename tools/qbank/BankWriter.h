@@ -1,0 +1,61 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// One question as a bank holds it, in plain text; the writer enciphers the content columns.
+struct BankSubQuestion
+{
+    int no = 1;
+    QString text;
+    QString type;
+    QStringList options; // A..F; missing ones are stored as "-"
+    QString answer;
+    QString explanation;
+    int score = 0;
+};
+
+struct BankQuestion
+{
+    QString id;
+    QString chapterId;
+    QString type;
+    QString text;
+    QStringList options; // A..F (for calculation questions the sub-question keys)
+    QString answer;
+    QString explanation;
+    bool mark = false;
+    bool fav = false;
+    int score = 0;
+    QString picture;
+    QList<BankSubQuestion> subquestions;
+};
+
+// Writes a new bank file: creates the schema, then takes rows; everything lands at commit().
+class BankWriter
+{
+public:
+    // Refuses an existing file unless overwrite; throws std::runtime_error on failure.
+    explicit BankWriter(const QString &file, bool overwrite = false);
+    ~BankWriter();
+    BankWriter(const BankWriter &) = delete;
+    BankWriter &operator=(const BankWriter &) = delete;
+
+    void addCourse(const QString &id, const QString &name, const QString &docUrl = QString());
+    void addChapter(const QString &id, const QString &name, const QString &courseId, const QString &kind);
+    void addQuestion(const BankQuestion &question);
+    void addHandout(const QString &chapterId, const QString &page, const QString &kind);
+    void addGuidePage(const QString &caption, const QString &page, const QString &kind);
+    void addHelpPage(const QString &caption, const QString &page, const QString &kind);
+    void addAccount(const QString &parentId, const QString &parentName, const QString &childId,
+                    const QString &childName);
+    // Runs any statement on the new bank (fixtures that need odd rows).
+    void execute(const QString &sql, const QVariantList &values = {});
+    void commit();
+
+private:
+    QSqlDatabase m_db;
+    QString m_connection;
+    QString m_file;
+    bool m_committed = false;
+};
