@@ -7,6 +7,7 @@
 #include "store/UnitEncrypt.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QUrl>
@@ -59,49 +60,54 @@ void TDataModuleMain::DataModuleCreate()
         m_file = AppPath(QStringLiteral("\\Data\\sys.db"));
 }
 
+namespace {
+
+// Connects and checks the file; returns the cause of failure, empty when the bank is usable.
+QString connectAndCheck(const QString &connectionName, const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("文件不存在");
+    if (!info.isFile())
+        return QStringLiteral("不是一个文件");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    // mode=rw: SQLite must never create a missing file.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+    QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+    url.setQuery(QStringLiteral("mode=rw"));
+    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("PRAGMA schema_version")))
+        return QStringLiteral("不是有效的题库数据库（%1）").arg(probe.lastError().text());
+    for (const auto &[table, columns] : RequiredTables) {
+        QSqlQuery tableInfo(db);
+        if (!tableInfo.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
+            return tableInfo.lastError().text();
+        QStringList present;
+        while (tableInfo.next())
+            present << tableInfo.value(1).toString().toLower();
+        if (present.isEmpty())
+            return QStringLiteral("缺少数据表 %1").arg(QLatin1String(table));
+        for (const QString &column : QString::fromLatin1(columns).split(QLatin1Char(' ')))
+            if (!present.contains(column.toLower()))
+                return QStringLiteral("数据表 %1 缺少列 %2").arg(QLatin1String(table), column);
+    }
+    return QString();
+}
+
+}
+
 void TDataModuleMain::open()
 {
     if (m_open)
         return;
-    const auto fail = [this](const QString &cause) {
-        if (QSqlDatabase::contains(m_connectionName)) {
-            QSqlDatabase::database(m_connectionName, false).close();
+    const QString cause = connectAndCheck(m_connectionName, m_file);
+    if (!cause.isEmpty()) {
+        if (QSqlDatabase::contains(m_connectionName))
             QSqlDatabase::removeDatabase(m_connectionName);
-        }
-        throw StoreError(QStringLiteral("无法打开题库文件 %1：%2").arg(m_file, cause));
-    };
-    const QFileInfo info(m_file);
-    if (!info.exists())
-        fail(QStringLiteral("文件不存在"));
-    if (!info.isFile())
-        fail(QStringLiteral("不是一个文件"));
-
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        // mode=rw: SQLite must never create a missing file.
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-        QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-        url.setQuery(QStringLiteral("mode=rw"));
-        db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-        if (!db.open())
-            fail(db.lastError().text());
-
-        QSqlQuery probe(db);
-        if (!probe.exec(QStringLiteral("PRAGMA schema_version")))
-            fail(QStringLiteral("不是有效的题库数据库（%1）").arg(probe.lastError().text()));
-        for (const auto &[table, columns] : RequiredTables) {
-            QSqlQuery info(db);
-            if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table))))
-                fail(info.lastError().text());
-            QStringList present;
-            while (info.next())
-                present << info.value(1).toString().toLower();
-            if (present.isEmpty())
-                fail(QStringLiteral("缺少数据表 %1").arg(QLatin1String(table)));
-            for (const QString &column : QString::fromLatin1(columns).split(QLatin1Char(' ')))
-                if (!present.contains(column.toLower()))
-                    fail(QStringLiteral("数据表 %1 缺少列 %2").arg(QLatin1String(table), column));
-        }
+        throw StoreError(QStringLiteral("无法打开题库文件 %1：%2").arg(QDir::toNativeSeparators(m_file), cause));
     }
     m_open = true;
 }

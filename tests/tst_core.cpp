@@ -1,0 +1,283 @@
+// Records and lists, the login dialogs and the start-up sequence.
+#include "core/Startup.h"
+#include "core/UnitDefine.h"
+#include "core/UnitLogin.h"
+#include "core/UnitLoginSet.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/UnitDM.h"
+#include "tests/fixtures/TestBank.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A login attempt in the dialog: user, password.
+using Attempt = QPair<QString, QString>;
+
+}
+
+Q_DECLARE_METATYPE(QList<Attempt>)
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { EnterTestMode(); }
+
+    void assginDataCopiesEveryField()
+    {
+        TItem src;
+        src.ZhangJieID = "z"; src.ItemID = "i"; src.ItemType = "4"; src.ItemDetail = "d";
+        src.ItemA = "a"; src.ItemB = "b"; src.ItemC = "c"; src.ItemD = "dd"; src.ItemE = "e"; src.ItemF = "f";
+        src.ItemAnswer = "ans"; src.ItemDesc = "desc"; src.ItemMark = true; src.ItemFav = true;
+        src.ItemScore = 333; src.UserAnswer = "AB"; src.UserScore = 200; src.ColorMark = 4;
+        src.kind45Index = 5; src.EX_Subject = "sub"; src.ItemPic = "p.png"; src.KeChengID = "k";
+        src.KeChengName = "kn"; src.ZhangJieName = "zn";
+        TItem copy;
+        copy.AssginData(src);
+        const QStringList texts = {copy.ZhangJieID, copy.ItemID, copy.ItemType, copy.ItemDetail, copy.ItemA,
+                                   copy.ItemB, copy.ItemC, copy.ItemD, copy.ItemE, copy.ItemF, copy.ItemAnswer,
+                                   copy.ItemDesc, copy.UserAnswer, copy.EX_Subject, copy.ItemPic,
+                                   copy.KeChengID, copy.KeChengName, copy.ZhangJieName};
+        QCOMPARE(texts, (QStringList{"z", "i", "4", "d", "a", "b", "c", "dd", "e", "f", "ans", "desc", "AB",
+                                     "sub", "p.png", "k", "kn", "zn"}));
+        QVERIFY(copy.ItemMark && copy.ItemFav);
+        QCOMPARE(copy.ItemScore, 333);
+        QCOMPARE(copy.UserScore, 200);
+        QCOMPARE(copy.ColorMark, 4);
+        QCOMPARE(copy.kind45Index, 5);
+    }
+
+    void owningListKeepsOrderAndDuplicates()
+    {
+        OwningList<TItem> list;
+        for (const char *id : {"q1", "q2", "q2", "q3"}) {
+            auto item = std::make_unique<TItem>();
+            item->ItemID = QString::fromLatin1(id);
+            list.add(QString::fromLatin1(id), std::move(item));
+        }
+        QCOMPARE(list.indexOf("q2"), 1);
+        QCOMPARE(list.indexOf("none"), -1);
+        list.truncate(3);
+        list.removeFirst(1);
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.text(0), QStringLiteral("q2"));
+        QCOMPARE(list[1]->ItemID, QStringLiteral("q2"));
+        list.removeFirst(5);
+        QVERIFY(list.isEmpty());
+    }
+
+    void login_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("pass");
+        QTest::addColumn<QList<Attempt>>("attempts");
+        QTest::addColumn<bool>("pressExit");
+        QTest::addColumn<bool>("canLogin");
+        QTest::addColumn<int>("messages");
+
+        const Attempt wrong{"li", "000"};
+        const Attempt right{"li", "s3cret"};
+        QTest::newRow("right at once") << true << "li" << "s3cret" << QList<Attempt>{right} << false << true << 0;
+        QTest::newRow("three wrong then right")
+            << true << "li" << "s3cret" << QList<Attempt>{wrong, wrong, wrong, right} << false << true << 3;
+        QTest::newRow("four wrong") << true << "li" << "s3cret" << QList<Attempt>{wrong, wrong, wrong, wrong}
+                                    << false << false << 4;
+        QTest::newRow("exit at once") << true << "li" << "s3cret" << QList<Attempt>{} << true << false << 0;
+        QTest::newRow("letter case counts")
+            << true << "li" << "s3cret" << QList<Attempt>{{"LI", "S3CRET"}, right} << false << true << 1;
+        QTest::newRow("empty inputs, empty stored") << true << "" << "" << QList<Attempt>{{"", ""}} << false << true << 0;
+        QTest::newRow("empty inputs, stored pair")
+            << true << "li" << "s3cret" << QList<Attempt>{{"", ""}} << true << false << 1;
+        QTest::newRow("no row: nothing to ask") << false << "" << "" << QList<Attempt>{} << false << true << 0;
+    }
+    void login()
+    {
+        QFETCH(bool, stored);
+        QFETCH(QString, user);
+        QFETCH(QString, pass);
+        QFETCH(QList<Attempt>, attempts);
+        QFETCH(bool, pressExit);
+        QFETCH(bool, canLogin);
+        QFETCH(int, messages);
+
+        TestApp app;
+        if (stored)
+            app.dm()->SetLogin(1, user, pass);
+        QCOMPARE(app.dm()->ShowLogin(), stored);
+        QCOMPARE(UID, user);
+        QCOMPARE(PWD, pass);
+
+        CanLogin = true;
+        if (stored) {
+            TfrmLogin dialog(app.dm());
+            Modal::setHandler([&](QDialog *) {
+                for (const Attempt &a : attempts) {
+                    if (!dialog.isVisible())
+                        break;
+                    dialog.edtUser->setText(a.first);
+                    dialog.edtPwd->setText(a.second);
+                    dialog.Button1->click();
+                }
+                if (pressExit && dialog.isVisible())
+                    dialog.Button2->click();
+            });
+            Modal::show(&dialog);
+            QVERIFY(!dialog.isVisible());
+        }
+        QCOMPARE(CanLogin, canLogin);
+        const auto shown = MessageBox::shown();
+        QCOMPARE(shown.size(), messages);
+        for (const auto &m : shown) {
+            QCOMPARE(m.caption, QStringLiteral("提示"));
+            QCOMPARE(m.text, QStringLiteral("密码错误！"));
+        }
+    }
+
+    void loginSettingsStoreAndClear()
+    {
+        TestApp app;
+        {
+            TfrmLoginSet dialog(app.dm());
+            QVERIFY(!dialog.CheckBox1->isChecked());
+            QVERIFY(!dialog.Panel1->isEnabled());
+            dialog.CheckBox1->click();
+            QVERIFY(dialog.Panel1->isEnabled());
+            dialog.edtUser->setText("王'老师;");
+            dialog.edtPwd->setText("pw");
+            dialog.Button1->click();
+        }
+        QVERIFY(app.dm()->ShowLogin());
+        QCOMPARE(UID, QStringLiteral("王'老师;"));
+        QVERIFY(app.dm()->ValidLogin("王'老师;", "pw"));
+        {
+            TfrmLoginSet dialog(app.dm());
+            QVERIFY(dialog.CheckBox1->isChecked());
+            QCOMPARE(dialog.edtUser->text(), QStringLiteral("王'老师;"));
+            dialog.CheckBox1->click();
+            dialog.Button1->click();
+        }
+        QVERIFY(!app.dm()->ShowLogin());
+        QCOMPARE(app.scalar("select count(*) from tabUserLogin").toInt(), 0);
+    }
+
+    void loginSettingsRefuseAnEmptyUserName()
+    {
+        TestApp app;
+        TfrmLoginSet dialog(app.dm());
+        dialog.CheckBox1->click();
+        dialog.Button1->click();
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(!app.dm()->ShowLogin());
+    }
+
+    void startupFailures_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing file") << "missing" << "文件不存在";
+        QTest::newRow("garbage file") << "garbage" << "不是有效的题库数据库";
+        QTest::newRow("missing table") << "notable" << "缺少数据表 tabHelp";
+        QTest::newRow("missing column") << "nocolumn" << "数据表 tabItem 缺少列 I_FAV";
+    }
+    void startupFailures()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("Data");
+        const QString file = dir.path() + "/Data/sys.db";
+        QByteArray before;
+        if (kind == "garbage") {
+            before = QByteArray("this is not a database at all, just some text\n").repeated(100);
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(before);
+        } else if (kind == "notable" || kind == "nocolumn") {
+            {
+                BankWriter bank(file);
+                TestApp::standardBank(bank);
+                if (kind == "notable")
+                    bank.execute("drop table tabHelp");
+                else
+                    bank.execute("alter table tabItem drop column I_FAV");
+                bank.commit();
+            }
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            before = f.readAll();
+        }
+
+        const int code = RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), dir.path(), false);
+        QVERIFY(code != 0);
+        const auto shown = MessageBox::shown();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().text.contains(QDir::toNativeSeparators(file)), qPrintable(shown.first().text));
+        QVERIFY2(shown.first().text.contains(cause), qPrintable(shown.first().text));
+        if (kind == "missing") {
+            QVERIFY(!QFile::exists(file));
+        } else {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), before);
+        }
+    }
+
+    void startupWithAndWithoutLogin_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("dialogShown");
+        QTest::newRow("no login stored") << false << "" << 0 << false;
+        QTest::newRow("right login") << true << "ok" << 0 << true;
+        QTest::newRow("exit") << true << "exit" << 0 << true;
+        QTest::newRow("four failures") << true << "fail" << 1 << true;
+    }
+    void startupWithAndWithoutLogin()
+    {
+        QFETCH(bool, stored);
+        QFETCH(QString, button);
+        QFETCH(int, exitCode);
+        QFETCH(bool, dialogShown);
+        TestApp app;
+        if (stored)
+            app.dm()->SetLogin(1, "li", "pw");
+        bool shown = false;
+        Modal::setHandler([&](QDialog *dialog) {
+            auto *login = qobject_cast<TfrmLogin *>(dialog);
+            if (!login)
+                return;
+            shown = true;
+            if (button == "exit") {
+                login->Button2->click();
+                return;
+            }
+            for (int i = 0; i < 4 && login->isVisible(); ++i) {
+                login->edtUser->setText("li");
+                login->edtPwd->setText(button == "ok" ? "pw" : "nope");
+                login->Button1->click();
+            }
+        });
+        const int code = RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), app.dir(), false);
+        QCOMPARE(code, exitCode);
+        QCOMPARE(shown, dialogShown);
+        QCOMPARE(CanLogin, button.isEmpty() || button == "ok");
+    }
+};
+
+QTEST_MAIN(TestCore)
+#include "tst_core.moc"
