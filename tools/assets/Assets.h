@@ -1,0 +1,21 @@
+#pragma once
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// Where a picture goes: the application's image directory or the sample bank's pictures.
+enum class AssetDir { Image, Pictures };
+
+// One picture to write; the file format follows the name's suffix (bmp, jpg, png).
+struct Asset
+{
+    AssetDir dir;
+    QString name;
+    QImage image;
+};
+
+QList<Asset> drawGlyphs();           // top-bar glyphs 1-1.bmp, 1-3.bmp … 1-9.bmp
+QList<Asset> drawScreens();          // start picture 1-11.jpg, Login.bmp
+QList<Asset> drawTipBadges();        // r_*.bmp of the practice and exam windows
+QList<Asset> drawExamPictures();     // 2-1.jpg … 2-8.jpg
+QList<Asset> drawQuestionPictures(); // q_*.png of the sample bank

@@ -1,0 +1,66 @@
+// acctprep-assets: draws every picture the application and the sample bank ship with.
+//   QT_QPA_PLATFORM=offscreen acctprep-assets OUTDIR_IMAGE OUTDIR_PICTURES
+#include "Assets.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QTextStream>
+
+namespace {
+
+const int JpegQuality = 85;
+
+bool save(const QImage &image, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpg"))
+        return image.save(path, "JPG", JpegQuality);
+    // Opaque 32-bit images are written as 24-bit BMP and as PNG without alpha.
+    return image.convertToFormat(QImage::Format_RGB32).save(path, suffix.toLatin1().constData());
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        err << "usage: acctprep-assets OUTDIR_IMAGE OUTDIR_PICTURES\n";
+        return 2;
+    }
+    // Without the CJK font every caption would silently come out as boxes.
+    const QString cjk = QStringLiteral("Noto Sans CJK SC");
+    if (!QFontDatabase::families().contains(cjk)) {
+        err << "acctprep-assets: the font \"" << cjk
+            << "\" is not installed (Debian package fonts-noto-cjk); no picture written.\n";
+        return 1;
+    }
+    const QDir imageDir(args.at(1)), picturesDir(args.at(2));
+    for (const QDir &dir : {imageDir, picturesDir}) {
+        if (!QDir().mkpath(dir.absolutePath())) {
+            err << "acctprep-assets: cannot create the directory " << dir.absolutePath() << '\n';
+            return 1;
+        }
+    }
+
+    QList<Asset> assets;
+    assets << drawGlyphs() << drawScreens() << drawTipBadges() << drawExamPictures()
+           << drawQuestionPictures();
+    int failed = 0;
+    for (const Asset &a : assets) {
+        const QString path =
+            (a.dir == AssetDir::Image ? imageDir : picturesDir).absoluteFilePath(a.name);
+        if (!save(a.image, path)) {
+            err << "acctprep-assets: cannot write " << path << '\n';
+            ++failed;
+            continue;
+        }
+        out << path << "  " << a.image.width() << "x" << a.image.height() << "  "
+            << QFileInfo(path).size() << " bytes\n";
+    }
+    return failed ? 1 : 0;
+}
