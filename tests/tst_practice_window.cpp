@@ -1,0 +1,1059 @@
+// The practice window driven through its seams: modal showing, message boxes, the clock and
+// the timer slot, on the small standard bank.
+#include "core/UnitDefine.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/UnitDM.h"
+#include "tests/fixtures/TestBank.h"
+#include "ui/practice/UnitZhangJie.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QString kLetters = QStringLiteral("ABCDEF");
+
+// Chapter 0201 in list order: 001 (A), 002 (C), 003 (B), 004 (ABD), 005 (BC), 006 (A), 007 (B),
+// then the calculation 0201-008 as three entries.
+void startChapter(TfrmZhangJie &w, const QString &chapter = QStringLiteral("0201"), int dan = 3, int duo = 2,
+                  int pan = 2, int fen = 1)
+{
+    w.LXMode = QStringLiteral("First");
+    w.KeChengName = QStringLiteral("会计基础");
+    w.ZhangJieID = chapter;
+    w.ZhangJieName = QStringLiteral("第一章 总论");
+    w.DanXunCnt = dan;
+    w.DuoXuanCnt = duo;
+    w.PanDuanCnt = pan;
+    w.FenXiCnt = fen;
+    w.InitItemList();
+}
+
+QStringList listIds()
+{
+    QStringList ids;
+    for (int i = 0; i < ItemList.count(); ++i)
+        ids << ItemList[i]->ItemID;
+    return ids;
+}
+
+QString visibleBoxes(const TfrmZhangJie &w)
+{
+    QString letters;
+    for (QChar letter : kLetters)
+        if (!w.findChild<QCheckBox *>(QStringLiteral("cb") + letter)->isHidden())
+            letters += letter;
+    return letters;
+}
+
+QString tickedBoxes(const TfrmZhangJie &w)
+{
+    QString letters;
+    for (QChar letter : kLetters)
+        if (w.findChild<QCheckBox *>(QStringLiteral("cb") + letter)->isChecked())
+            letters += letter;
+    return letters;
+}
+
+void clickBoxes(TfrmZhangJie &w, const QString &letters)
+{
+    for (QChar letter : letters)
+        w.findChild<QCheckBox *>(QStringLiteral("cb") + letter)->click();
+}
+
+void setAnswer(int position, const QString &answer, bool right)
+{
+    ItemList[position]->UserAnswer = answer;
+    ItemList[position]->UserScore = right ? ItemList[position]->ItemScore : 0;
+}
+
+int rowCount(TestApp &app, const QString &table)
+{
+    return app.scalar(QStringLiteral("select count(*) from %1").arg(table)).toInt();
+}
+
+void writePicture(const QString &path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(38, 144, 196));
+    QVERIFY(image.save(path, "BMP"));
+}
+
+const QDateTime kStart(QDate(2024, 3, 5), QTime(9, 8, 7));
+
+}
+
+class TestPracticeWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        ItemList.clear();
+        Modal::clearHandler();
+        Clock::reset();
+    }
+
+    void windowHasItsControls_data();
+    void windowHasItsControls();
+    void initItemListLoadsTypesInOrder_data();
+    void initItemListLoadsTypesInOrder();
+    void loadFailureShowsMessage();
+    void showItemShowsEntry_data();
+    void showItemShowsEntry();
+    void answering_data();
+    void answering();
+    void revisitRestoresTicksWithoutAnswering();
+    void navigation_data();
+    void navigation();
+    void marksAndEssentialFlags();
+    void answerStripAndLayout();
+    void forcedSwitching_data();
+    void forcedSwitching();
+    void timeUsed_data();
+    void timeUsed();
+    void endOfRunStoresRun();
+    void endingTwiceOnOneDayKeepsOneRowPerWrongEntry();
+    void endDeclinedStoresNothing();
+    void closeBoxStoresNothing();
+    void storeFailureKeepsWindowOpen();
+    void emptyList();
+    void entryChooser();
+    void jhctCut_data();
+    void jhctCut();
+    void wrongQuestionRunShowsQuestionCourse();
+    void keyboard_data();
+    void keyboard();
+    void picture_data();
+    void picture();
+    void tipPicture_data();
+    void tipPicture();
+    void fontSizeAndContextMenus();
+};
+
+void TestPracticeWindow::windowHasItsControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("caption");
+    const auto row = [](const char *name, const char *className, const QString &caption) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className) << caption;
+    };
+    row("Label1", "QLabel", QStringLiteral("章节练习："));
+    row("Label4", "QLabel", QStringLiteral("题面"));
+    row("Label6", "QLabel", QStringLiteral("【题目类型】"));
+    row("Label7", "QLabel", QStringLiteral("【问题】"));
+    row("lblxzda", "QLabel", QStringLiteral("【请选择答案】"));
+    row("Label10", "QLabel", QStringLiteral("【正确答案】"));
+    row("Label12", "QLabel", QStringLiteral("【答案解析】"));
+    row("Label13", "QLabel", QStringLiteral("练习课程："));
+    row("Label15", "QLabel", QStringLiteral("练习章节："));
+    row("Label22", "QLabel", QStringLiteral("本题为："));
+    row("Label29", "QLabel", QStringLiteral("是否标记："));
+    row("Label30", "QLabel", QStringLiteral("是否精华："));
+    row("Label33", "QLabel", QStringLiteral("本题强制切换剩余："));
+    row("Panel3", "QLabel", QStringLiteral("选择会计科目"));
+    row("Label3", "QLabel", QStringLiteral("问题描述："));
+    row("lblIndex", "QLabel", QStringLiteral("-1"));
+    row("sbAnswer", "QToolButton", QStringLiteral("显示答案"));
+    row("sbMark", "QToolButton", QStringLiteral("标记本题"));
+    row("sbFAV", "QToolButton", QStringLiteral("设为精华题目"));
+    row("SpeedButton4", "QToolButton", QStringLiteral("上一题"));
+    row("sbNext", "QToolButton", QStringLiteral("下一题"));
+    row("SpeedButton6", "QToolButton", QStringLiteral("选题"));
+    row("SpeedButton8", "QToolButton", QStringLiteral("退出练习"));
+    row("sbOK", "QToolButton", QStringLiteral("确定"));
+    row("sbCancel", "QToolButton", QStringLiteral("取消"));
+    for (const char *name : {"meoItem", "meoDesc", "moItemDesc"})
+        row(name, "QPlainTextEdit", QString());
+    for (const char *name : {"cbA", "cbB", "cbC", "cbD", "cbE", "cbF"})
+        row(name, "QCheckBox", QString());
+    for (const char *name : {"Panel2", "Panel4", "PanelMain", "PanelMainB", "pnlAnswer", "pnlXuanTi"})
+        row(name, "QWidget", QString());
+    row("GroupBoxCB", "QGroupBox", QString());
+    row("ScrollBoxImage", "QScrollArea", QString());
+    row("sgList", "QTableWidget", QString());
+    for (const char *name : {"lblKeChengL", "lblZhangJieL", "imgTrip", "lblDiJiTiMain", "lblItemType", "imgItem",
+                             "lblAnswer", "lblKeChengR", "lblZhangJieR", "lblTotal", "lblDanXuan", "lblDuoXuan",
+                             "lblPanDuan", "lblFenXi", "lblItemKind", "lblDiJiTi", "lblStartTime", "lblUseTime",
+                             "lblMark", "lblFAV", "lvlQieHuanLeft"})
+        row(name, "QLabel", QString());
+}
+
+void TestPracticeWindow::windowHasItsControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, caption);
+    TfrmZhangJie w(nullptr);
+    QWidget *control = w.findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    QVERIFY(control->inherits(qPrintable(className)));
+    if (!caption.isEmpty()) {
+        const QString text = control->property("text").toString();
+        QCOMPARE(text, caption);
+    }
+    if (name == QLatin1String("Panel4"))
+        QCOMPARE(control->width(), 185);
+}
+
+void TestPracticeWindow::initItemListLoadsTypesInOrder_data()
+{
+    QTest::addColumn<QString>("chapter");
+    QTest::addColumn<int>("dan");
+    QTest::addColumn<int>("duo");
+    QTest::addColumn<int>("pan");
+    QTest::addColumn<int>("fen");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList all{"0201-001", "0201-002", "0201-003", "0201-004", "0201-005",
+                          "0201-006", "0201-007", "0201-008", "0201-008", "0201-008"};
+    QTest::newRow("every type") << "0201" << 3 << 2 << 2 << 1 << all;
+    QTest::newRow("more than the chapter has") << "0201" << 9 << 9 << 9 << 9 << all;
+    QTest::newRow("one of each choice type") << "0201" << 1 << 1 << 1 << 0
+                                             << QStringList{"0201-001", "0201-004", "0201-006"};
+    QTest::newRow("calculation only") << "0201" << 0 << 0 << 0 << 1
+                                      << QStringList{"0201-008", "0201-008", "0201-008"};
+    QTest::newRow("case after singles") << "0101" << 2 << 0 << 0 << 1
+                                        << QStringList{"0101-001", "0101-002", "0101-003", "0101-003", "0101-003"};
+}
+
+void TestPracticeWindow::initItemListLoadsTypesInOrder()
+{
+    QFETCH(QString, chapter);
+    QFETCH(int, dan);
+    QFETCH(int, duo);
+    QFETCH(int, pan);
+    QFETCH(int, fen);
+    QFETCH(QStringList, expected);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    w.Item_Index = 5;
+    startChapter(w, chapter, dan, duo, pan, fen);
+    QCOMPARE(listIds(), expected);
+    QCOMPARE(w.Item_Index, 0);
+    QCOMPARE(w.lblDiJiTiMain->text(), QStringLiteral("第1题"));
+    QCOMPARE(w.meoItem->toPlainText(), ItemList[0]->ItemDetail);
+    for (QLabel *label : {w.lblKeChengL, w.lblKeChengR})
+        QCOMPARE(label->text(), QStringLiteral("会计基础"));
+    for (QLabel *label : {w.lblZhangJieL, w.lblZhangJieR})
+        QCOMPARE(label->text(), QStringLiteral("第一章 总论"));
+}
+
+void TestPracticeWindow::loadFailureShowsMessage()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    app.scalar(QStringLiteral("alter table tabItem rename to tabItemGone"));
+    MessageBox::clearShown();
+    startChapter(w);
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().caption, QStringLiteral("错误"));
+    QVERIFY(ItemList.isEmpty());
+    QVERIFY(w.meoItem->toPlainText().isEmpty());
+    QCOMPARE(visibleBoxes(w), QString());
+}
+
+void TestPracticeWindow::showItemShowsEntry_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("typeWord");
+    QTest::addColumn<QString>("boxes");
+    QTest::addColumn<QString>("captionA");
+    QTest::newRow("single choice") << 0 << "单选题" << "ABCD" << "A、选项0201-001A";
+    QTest::newRow("multiple choice") << 3 << "多选题" << "ABCD" << "A、选项0201-004A";
+    QTest::newRow("true/false") << 5 << "判断题" << "AB" << "A、正确";
+    QTest::newRow("calculation: no boxes") << 8 << "计算题" << "" << "";
+}
+
+void TestPracticeWindow::showItemShowsEntry()
+{
+    QFETCH(int, position);
+    QFETCH(QString, typeWord);
+    QFETCH(QString, boxes);
+    QFETCH(QString, captionA);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.Item_Index = position;
+    w.ShowItem();
+    const TItem &entry = *ItemList[position];
+    QCOMPARE(w.Item_Type, entry.ItemType);
+    QCOMPARE(w.lblItemKind->text(), typeWord);
+    QCOMPARE(w.lblItemType->text(), typeWord);
+    QCOMPARE(w.lblDiJiTi->text(), QString::number(position + 1));
+    QCOMPARE(w.lblDiJiTiMain->text(), QStringLiteral("第%1题").arg(position + 1));
+    QCOMPARE(w.meoItem->toPlainText(), entry.ItemDetail);
+    QCOMPARE(visibleBoxes(w), boxes);
+    if (!captionA.isEmpty())
+        QCOMPARE(w.cbA->text(), captionA);
+    QCOMPARE(w.lblAnswer->text(), entry.ItemAnswer);
+    QCOMPARE(w.meoDesc->toPlainText(), entry.ItemDesc);
+    QCOMPARE(w.lblMark->text(), QStringLiteral("未标记"));
+    QCOMPARE(w.sbMark->text(), QStringLiteral("标记本题"));
+    QCOMPARE(w.lblFAV->text(), QStringLiteral("普通类"));
+    QCOMPARE(w.sbFAV->text(), QStringLiteral("设为精华题目"));
+
+    // A position outside the list leaves the display as it is.
+    w.Item_Index = ItemList.count();
+    w.ShowItem();
+    QCOMPARE(w.lblDiJiTi->text(), QString::number(position + 1));
+}
+
+void TestPracticeWindow::answering_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("score");
+    QTest::newRow("single: A then C leaves C") << 1 << "AC" << "C" << 100;
+    QTest::newRow("single: C again leaves it unanswered") << 1 << "ACC" << "" << 0;
+    QTest::newRow("single: wrong letter") << 1 << "B" << "B" << 0;
+    QTest::newRow("multiple: AB of ABD") << 3 << "AB" << "AB" << 0;
+    QTest::newRow("multiple: ABCD of ABD") << 3 << "ABCD" << "ABCD" << 0;
+    QTest::newRow("multiple: D, B, A in any order") << 3 << "DBA" << "ABD" << 200;
+    QTest::newRow("multiple: unticking D") << 3 << "ABDD" << "AB" << 0;
+    QTest::newRow("true/false: A then B") << 6 << "AB" << "B" << 100;
+}
+
+void TestPracticeWindow::answering()
+{
+    QFETCH(int, position);
+    QFETCH(QString, clicks);
+    QFETCH(QString, answer);
+    QFETCH(int, score);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.Item_Index = position;
+    w.ShowItem();
+    clickBoxes(w, clicks);
+    QCOMPARE(ItemList[position]->UserAnswer, answer);
+    QCOMPARE(ItemList[position]->UserScore, score);
+    QCOMPARE(tickedBoxes(w), answer);
+}
+
+void TestPracticeWindow::revisitRestoresTicksWithoutAnswering()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.Item_Index = 3;
+    w.ShowItem();
+    clickBoxes(w, QStringLiteral("DA"));
+    w.sbNextClick();
+    QCOMPARE(tickedBoxes(w), QString());
+    w.SpeedButton4Click();
+    QCOMPARE(w.Item_Index, 3);
+    QCOMPARE(tickedBoxes(w), QStringLiteral("AD"));
+    QCOMPARE(ItemList[3]->UserAnswer, QStringLiteral("AD"));
+    clickBoxes(w, QStringLiteral("B"));
+    QCOMPARE(ItemList[3]->UserAnswer, QStringLiteral("ABD"));
+    QCOMPARE(ItemList[3]->UserScore, 200);
+}
+
+void TestPracticeWindow::navigation_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<QList<int>>("visited");
+    // Entries: 0 unanswered, 1 right, 2 wrong, 3 unanswered, 4 wrong, 5 right, 6..9 unanswered.
+    QTest::newRow("First: neighbours") << "First" << 0 << "++-" << QList<int>{1, 2, 1};
+    QTest::newRow("First: past the end") << "First" << 9 << "+" << QList<int>{9};
+    QTest::newRow("First: before the start") << "First" << 0 << "-" << QList<int>{0};
+    QTest::newRow("view: neighbours") << "view" << 4 << "+-" << QList<int>{5, 4};
+    QTest::newRow("JingHua: neighbours") << "JingHua" << 8 << "++" << QList<int>{9, 9};
+    QTest::newRow("error: answered with score 0 only") << "error" << 0 << "+++--" << QList<int>{2, 4, 4, 2, 2};
+    QTest::newRow("right: scored only") << "right" << 1 << "++-" << QList<int>{5, 5, 1};
+    QTest::newRow("notfinish: unanswered only") << "notfinish" << 0 << "++---" << QList<int>{3, 6, 3, 0, 0};
+    QTest::newRow("unknown mode stays") << "xyz" << 2 << "+-" << QList<int>{2, 2};
+}
+
+void TestPracticeWindow::navigation()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, start);
+    QFETCH(QString, moves);
+    QFETCH(QList<int>, visited);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    setAnswer(1, QStringLiteral("C"), true);
+    setAnswer(2, QStringLiteral("A"), false);
+    setAnswer(4, QStringLiteral("B"), false);
+    setAnswer(5, QStringLiteral("A"), true);
+    w.LXMode = mode;
+    w.Item_Index = start;
+    w.ShowItem();
+    for (int i = 0; i < moves.size(); ++i) {
+        w.QieHuaCnt = 7;
+        if (moves.at(i) == QLatin1Char('+'))
+            w.sbNextClick();
+        else
+            w.SpeedButton4Click();
+        QCOMPARE(w.Item_Index, visited.at(i));
+        QCOMPARE(w.lblDiJiTi->text(), QString::number(visited.at(i) + 1));
+        QCOMPARE(w.QieHuaCnt, 0);
+    }
+}
+
+void TestPracticeWindow::marksAndEssentialFlags()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.sbMark->click();
+    QVERIFY(ItemList[0]->ItemMark);
+    QCOMPARE(w.lblMark->text(), QStringLiteral("已标记"));
+    QCOMPARE(w.sbMark->text(), QStringLiteral("已标记"));
+    w.sbFAV->click();
+    QVERIFY(ItemList[0]->ItemFav);
+    QCOMPARE(w.lblFAV->text(), QStringLiteral("精华类"));
+    QCOMPARE(w.sbFAV->text(), QStringLiteral("已精华标记"));
+
+    // The next entry shows its own state; coming back shows the marks again.
+    w.sbNextClick();
+    QCOMPARE(w.lblMark->text(), QStringLiteral("未标记"));
+    QCOMPARE(w.lblFAV->text(), QStringLiteral("普通类"));
+    w.SpeedButton4Click();
+    QCOMPARE(w.sbMark->text(), QStringLiteral("已标记"));
+
+    w.sbMark->click();
+    w.sbFAV->click();
+    QVERIFY(!ItemList[0]->ItemMark);
+    QVERIFY(!ItemList[0]->ItemFav);
+    QCOMPARE(w.lblMark->text(), QStringLiteral("未标记"));
+    QCOMPARE(w.sbMark->text(), QStringLiteral("标记本题"));
+    QCOMPARE(w.lblFAV->text(), QStringLiteral("普通类"));
+    QCOMPARE(w.sbFAV->text(), QStringLiteral("设为精华题目"));
+}
+
+void TestPracticeWindow::answerStripAndLayout()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.size(), QSize(964, 682));
+    QVERIFY(!w.isMaximized());
+    QVERIFY(w.pnlAnswer->isHidden());
+
+    auto *panelMain = w.findChild<QWidget *>(QStringLiteral("PanelMain"));
+    auto *strip = w.findChild<QWidget *>(QStringLiteral("PanelMainB"));
+    auto *options = w.findChild<QWidget *>(QStringLiteral("GroupBoxCB"));
+    auto *choose = w.findChild<QWidget *>(QStringLiteral("lblxzda"));
+    const auto checkLayout = [&] {
+        const int h = panelMain->height() - strip->height();
+        const int width = panelMain->width();
+        QCOMPARE(w.meoItem->height(), 4 * h / 15);
+        QCOMPARE(w.meoItem->width(), width - 100);
+        QCOMPARE(choose->y(), 22 * h / 45);
+        QCOMPARE(options->y(), 8 * h / 15);
+        QCOMPARE(options->width(), width - 100);
+        QCOMPARE(w.ScrollBoxImage->geometry(), w.meoItem->geometry());
+        QCOMPARE(strip->geometry().bottom(), panelMain->height() - 1);
+    };
+    checkLayout();
+    const int fullHeight = w.meoItem->height();
+
+    w.sbAnswer->click();
+    QVERIFY(!w.pnlAnswer->isHidden());
+    QCOMPARE(w.sbAnswer->text(), QStringLiteral("隐藏答案"));
+    QCOMPARE(w.meoDesc->width(), w.pnlAnswer->width() - 140);
+    checkLayout();
+    QVERIFY(w.meoItem->height() < fullHeight);
+
+    // The strip stays open for the next entry.
+    w.sbNextClick();
+    QVERIFY(!w.pnlAnswer->isHidden());
+
+    w.sbAnswer->click();
+    QVERIFY(w.pnlAnswer->isHidden());
+    QCOMPARE(w.sbAnswer->text(), QStringLiteral("显示答案"));
+    checkLayout();
+    QCOMPARE(w.meoItem->height(), fullHeight);
+}
+
+void TestPracticeWindow::forcedSwitching_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("countdown");
+    QTest::newRow("counting down") << true << 3 << 0 << 1 << 0 << "2";
+    QTest::newRow("moves on the tick that shows 0") << true << 2 << 0 << 2 << 1 << "0";
+    QTest::newRow("restarts on the next entry") << true << 2 << 0 << 3 << 1 << "1";
+    QTest::newRow("last entry stays") << true << 2 << 9 << 2 << 9 << "0";
+    QTest::newRow("last entry restarts") << true << 2 << 9 << 3 << 9 << "1";
+    QTest::newRow("0 seconds moves at every tick") << true << 0 << 0 << 3 << 3 << "-1";
+    QTest::newRow("switching off") << false << 0 << 0 << 3 << 0 << "----";
+}
+
+void TestPracticeWindow::forcedSwitching()
+{
+    QFETCH(bool, on);
+    QFETCH(int, seconds);
+    QFETCH(int, start);
+    QFETCH(int, ticks);
+    QFETCH(int, position);
+    QFETCH(QString, countdown);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.Item_Index = start;
+    w.ShowItem();
+    w.QieHuan = on;
+    w.QieHuaDiv = seconds;
+    w.QieHuaCnt = 0;
+    for (int i = 0; i < ticks; ++i)
+        w.TimerDaTiTimer();
+    QCOMPARE(w.Item_Index, position);
+    QCOMPARE(w.lblDiJiTi->text(), QString::number(position + 1));
+    QCOMPARE(w.lvlQieHuanLeft->text(), countdown);
+}
+
+void TestPracticeWindow::timeUsed_data()
+{
+    QTest::addColumn<int>("elapsed");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("at the start") << 0 << "本次用时：00小时00分钟00秒" << "00:00:00";
+    QTest::newRow("an hour and a bit") << 3725 << "本次用时：01小时02分钟05秒" << "01:02:05";
+    QTest::newRow("more than a day") << 25 * 3600 + 5 << "本次用时：01小时00分钟05秒" << "01:00:05";
+}
+
+void TestPracticeWindow::timeUsed()
+{
+    QFETCH(int, elapsed);
+    QFETCH(QString, label);
+    QFETCH(QString, stored);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    Clock::set(kStart);
+    startChapter(w);
+    w.StartTime = Clock::now();
+    w.Test_ID = kStart.toString(QStringLiteral("yyyyMMddhhmmss"));
+    Clock::advance(elapsed);
+    w.TimerDaTiTimer();
+    QCOMPARE(w.lblStartTime->text(), QStringLiteral("开始时间：09时08分07秒"));
+    QCOMPARE(w.lblUseTime->text(), label);
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    w.SpeedButton8Click();
+    QCOMPARE(app.scalar(QStringLiteral("select TEST_TIME from tabTestHis where TEST_ID = ?"), {w.Test_ID}).toString(),
+             stored);
+}
+
+void TestPracticeWindow::endOfRunStoresRun()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    Clock::set(kStart);
+    startChapter(w);
+    w.StartTime = Clock::now();
+    w.Test_ID = QStringLiteral("20240305090807");
+    w.TimerDaTi->start();
+
+    int result = -1;
+    Modal::setHandler([&](QDialog *) {
+        clickBoxes(w, QStringLiteral("A")); // 0201-001 right
+        w.sbFAVClick();                     // flagged, stored as essential
+        w.sbNextClick();
+        clickBoxes(w, QStringLiteral("A")); // 0201-002 wrong
+        w.Item_Index = 3;
+        w.ShowItem();
+        clickBoxes(w, QStringLiteral("AB")); // 0201-004 wrong: no partial credit
+        w.Item_Index = 7;
+        w.ShowItem();
+        w.sbFAVClick(); // first entry of 0201-008 only: its last entry decides
+        Clock::advance(3725);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        w.SpeedButton8Click();
+    });
+    result = Modal::show(&w);
+
+    QCOMPARE(result, 1);
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.TimerDaTi->isActive());
+    QCOMPARE(MessageBox::shown().last().caption, QStringLiteral("确认结束"));
+    QCOMPARE(MessageBox::shown().last().text, QStringLiteral("结束本次练习吗？"));
+    QCOMPARE(w.YiLianXiCnt, 3);
+    QCOMPARE(w.WeiLianXiCnt, 7);
+    QCOMPARE(w.ZhengQueCnt, 1);
+    QCOMPARE(w.CuoWuCnt, 9);
+    QCOMPARE(w.ManFen, 3 * 100 + 2 * 200 + 2 * 100 + 3 * 333);
+    QCOMPARE(w.DeFen, 100);
+
+    QSqlQuery row(app.dm()->database());
+    QVERIFY(row.exec(QStringLiteral("select TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, TEST_TIME, "
+                                    "TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie from tabTestHis")));
+    QVERIFY(row.next());
+    QStringList values;
+    for (int c = 0; c < 10; ++c)
+        values << row.value(c).toString();
+    QCOMPARE(values, (QStringList{"20240305090807", "1", "9", "3", "7", "01:02:05", "章节练习", "1", "会计基础",
+                                  "第一章 总论"}));
+    QVERIFY(!row.next());
+
+    const auto fav = [&](const char *id) {
+        return app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = ?"), {QString::fromLatin1(id)}).toInt();
+    };
+    QCOMPARE(fav("0201-001"), 1);
+    QCOMPARE(fav("0201-008"), 0);
+
+    QSqlQuery log(app.dm()->database());
+    QVERIFY(log.exec(QStringLiteral("select ERR_DATE, ERR_I_ID from tabErrItemHisLog order by ERR_I_ID")));
+    QStringList logged;
+    while (log.next())
+        logged << log.value(0).toString() + QLatin1Char(' ') + log.value(1).toString();
+    QCOMPARE(logged, (QStringList{"20240305 0201-002", "20240305 0201-004"}));
+}
+
+void TestPracticeWindow::endingTwiceOnOneDayKeepsOneRowPerWrongEntry()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    Clock::set(kStart);
+    startChapter(w);
+    w.StartTime = Clock::now();
+    w.Test_ID = QStringLiteral("20240305090807");
+    w.Item_Index = 1;
+    w.ShowItem();
+    clickBoxes(w, QStringLiteral("B"));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    w.SpeedButton8Click();
+
+    // A review run of the same list, ended later the same day.
+    w.LXMode = QStringLiteral("view");
+    w.Item_Index = 0;
+    w.ShowItem();
+    clickBoxes(w, QStringLiteral("C"));
+    Clock::advance(600);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    w.SpeedButton8Click();
+
+    QCOMPARE(rowCount(app, QStringLiteral("tabTestHis")), 1);
+    QCOMPARE(app.scalar(QStringLiteral("select TEST_TIME from tabTestHis")).toString(), QStringLiteral("00:10:00"));
+    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-002'")).toInt(), 1);
+    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-001'")).toInt(), 1);
+}
+
+void TestPracticeWindow::endDeclinedStoresNothing()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    clickBoxes(w, QStringLiteral("B"));
+    bool stillOpen = false;
+    Modal::setHandler([&](QDialog *) {
+        MessageBox::setNextAnswer(QMessageBox::No);
+        w.SpeedButton8Click();
+        stillOpen = w.isVisible();
+    });
+    Modal::show(&w);
+    QVERIFY(stillOpen);
+    QCOMPARE(w.YiLianXiCnt, 0);
+    QCOMPARE(rowCount(app, QStringLiteral("tabTestHis")), 0);
+    QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 0);
+}
+
+void TestPracticeWindow::closeBoxStoresNothing()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.TimerDaTi->start();
+    const int result = [&] {
+        Modal::setHandler([&](QDialog *dialog) {
+            clickBoxes(w, QStringLiteral("B"));
+            w.sbFAVClick();
+            dialog->close();
+        });
+        return Modal::show(&w);
+    }();
+    QCOMPARE(result, 0);
+    QVERIFY(!w.TimerDaTi->isActive());
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(w.YiLianXiCnt, 0);
+    QCOMPARE(w.CuoWuCnt, 0);
+    QCOMPARE(rowCount(app, QStringLiteral("tabTestHis")), 0);
+    QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 0);
+    QCOMPARE(app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = '0201-001'")).toInt(), 0);
+}
+
+void TestPracticeWindow::storeFailureKeepsWindowOpen()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    Clock::set(kStart);
+    startChapter(w);
+    w.StartTime = Clock::now();
+    w.Test_ID = QStringLiteral("20240305090807");
+    clickBoxes(w, QStringLiteral("B"));
+    w.sbFAVClick();
+    app.scalar(QStringLiteral("alter table tabTestHis rename to tabTestHisAway"));
+
+    bool openAfterFailure = false;
+    QString failureCaption;
+    Modal::setHandler([&](QDialog *) {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        w.SpeedButton8Click();
+        openAfterFailure = w.isVisible();
+        failureCaption = MessageBox::shown().last().caption;
+        // Nothing of the run was written while its record could not be.
+        QCOMPARE(app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = '0201-001'")).toInt(), 0);
+        QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 0);
+
+        app.scalar(QStringLiteral("alter table tabTestHisAway rename to tabTestHis"));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        w.SpeedButton8Click();
+    });
+    const int result = Modal::show(&w);
+    QVERIFY(openAfterFailure);
+    QCOMPARE(failureCaption, QStringLiteral("错误"));
+    QCOMPARE(result, 1);
+    QCOMPARE(rowCount(app, QStringLiteral("tabTestHis")), 1);
+    QCOMPARE(app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = '0201-001'")).toInt(), 1);
+    QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 1);
+}
+
+void TestPracticeWindow::emptyList()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w); // an earlier run leaves its entry on screen
+    Clock::set(kStart);
+    w.StartTime = Clock::now();
+    w.Test_ID = QStringLiteral("20240305090807");
+    startChapter(w, QStringLiteral("0201"), 0, 0, 0, 0);
+    QVERIFY(ItemList.isEmpty());
+    QVERIFY(w.meoItem->toPlainText().isEmpty());
+    QVERIFY(w.lblDiJiTiMain->text().isEmpty());
+    QCOMPARE(visibleBoxes(w), QString());
+
+    w.sbNextClick();
+    w.SpeedButton4Click();
+    w.sbMarkClick();
+    QVERIFY(w.meoItem->toPlainText().isEmpty());
+    QVERIFY(w.lblDiJiTi->text().isEmpty());
+
+    w.SpeedButton6Click();
+    QVERIFY(!w.pnlXuanTi->isHidden());
+    QCOMPARE(w.sgList->rowCount(), 0);
+    w.sbOKClick();
+    QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请选择题目！"));
+    w.sbCancelClick();
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    w.SpeedButton8Click();
+    QCOMPARE(app.scalar(QStringLiteral("select TEST_TRUE || TEST_FALSE || TEST_HAVDO || TEST_NOTDO || '/' || "
+                                       "TEST_SCORE from tabTestHis"))
+                 .toString(),
+             QStringLiteral("0000/0"));
+}
+
+void TestPracticeWindow::entryChooser()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    setAnswer(2, QStringLiteral("A"), false);
+    ItemList[4]->ItemMark = true;
+    w.LXMode = QStringLiteral("error"); // the chooser reaches every entry whatever the mode
+    w.QieHuaCnt = 4;
+
+    w.SpeedButton6Click();
+    QVERIFY(!w.pnlXuanTi->isHidden());
+    QCOMPARE(w.lblIndex->text(), QStringLiteral("-1"));
+    QCOMPARE(w.sgList->columnCount(), 4);
+    QCOMPARE(w.sgList->rowCount(), 10);
+    QStringList header;
+    for (int c = 0; c < 4; ++c)
+        header << w.sgList->horizontalHeaderItem(c)->text();
+    QCOMPARE(header, (QStringList{"序号", "类型", "状态", "标记"}));
+    QCOMPARE(QList<int>({w.sgList->columnWidth(0), w.sgList->columnWidth(1), w.sgList->columnWidth(2),
+                         w.sgList->columnWidth(3)}),
+             QList<int>({48, 95, 103, 114}));
+    const auto rowText = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < 4; ++c)
+            cells << w.sgList->item(r, c)->text();
+        return cells;
+    };
+    QCOMPARE(rowText(0), (QStringList{"1", "单选题", "未做", "未标记"}));
+    QCOMPARE(rowText(2), (QStringList{"3", "单选题", "已做", "未标记"}));
+    QCOMPARE(rowText(4), (QStringList{"5", "多选题", "未做", "已标记"}));
+    QCOMPARE(rowText(9), (QStringList{"10", "计算分析题", "未做", "未标记"}));
+
+    w.sbOKClick();
+    QCOMPARE(MessageBox::shown().last().caption, QStringLiteral("提示"));
+    QCOMPARE(MessageBox::shown().last().text, QStringLiteral("请选择题目！"));
+    QVERIFY(!w.pnlXuanTi->isHidden());
+    QCOMPARE(w.Item_Index, 0);
+
+    w.sgList->setCurrentCell(3, 1);
+    QCOMPARE(w.lblIndex->text(), QStringLiteral("3"));
+    QCOMPARE(w.moItemDesc->toPlainText(), ItemList[3]->ItemDetail);
+    w.sbOKClick();
+    QVERIFY(w.pnlXuanTi->isHidden());
+    QCOMPARE(w.Item_Index, 3);
+    QCOMPARE(w.meoItem->toPlainText(), ItemList[3]->ItemDetail);
+    QCOMPARE(w.QieHuaCnt, 0);
+
+    // Opening again forgets the pick; cancelling goes nowhere.
+    w.SpeedButton6Click();
+    QCOMPARE(w.lblIndex->text(), QStringLiteral("-1"));
+    w.sgList->setCurrentCell(7, 0);
+    w.sbCancelClick();
+    QVERIFY(w.pnlXuanTi->isHidden());
+    QCOMPARE(w.Item_Index, 3);
+}
+
+void TestPracticeWindow::jhctCut_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("select");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("count");
+    // Every question flagged: 16 entries.
+    QTest::newRow("start 3, select 10") << 3 << 10 << 2 << 8;
+    QTest::newRow("whole list") << 1 << 2000 << 0 << 16;
+    QTest::newRow("select below the list") << 1 << 4 << 0 << 4;
+    QTest::newRow("start at the last kept") << 10 << 10 << 9 << 1;
+    QTest::newRow("start beyond the rest") << 5 << 3 << 0 << 0;
+    QTest::newRow("start beyond the list") << 20 << 2000 << 0 << 0;
+}
+
+void TestPracticeWindow::jhctCut()
+{
+    QFETCH(int, start);
+    QFETCH(int, select);
+    QFETCH(int, first);
+    QFETCH(int, count);
+    TestApp app;
+    app.scalar(QStringLiteral("update tabItem set I_FAV = 1"));
+    TfrmZhangJie w(app.dm());
+    w.LXMode = QStringLiteral("JingHua");
+    w.JHCT_Start = 1;
+    w.JHCT_Select = 2000;
+    w.InitItemList();
+    const QStringList all = listIds();
+    QCOMPARE(all.size(), 16);
+
+    w.JHCT_Start = start;
+    w.JHCT_Select = select;
+    w.InitItemList();
+    QCOMPARE(listIds(), all.mid(first, count));
+    QCOMPARE(w.Item_Index, 0);
+    if (count == 0)
+        QVERIFY(w.meoItem->toPlainText().isEmpty());
+    else
+        QCOMPARE(w.meoItem->toPlainText(), ItemList[0]->ItemDetail);
+}
+
+void TestPracticeWindow::wrongQuestionRunShowsQuestionCourse()
+{
+    TestApp app;
+    app.scalar(QStringLiteral("insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values('20240301', '0201-002')"));
+    app.scalar(QStringLiteral("insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values('20240304', '0101-001')"));
+    app.scalar(QStringLiteral("insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values('20240305', '0201-004')"));
+    TfrmZhangJie w(app.dm());
+    w.LXMode = QStringLiteral("CuoTi");
+    w.CT_Start = QStringLiteral("20240303");
+    w.JHCT_Start = 1;
+    w.JHCT_Select = 2000;
+    w.InitItemList();
+    QCOMPARE(listIds(), (QStringList{"0101-001", "0201-004"}));
+    QCOMPARE(w.lblKeChengL->text(), QStringLiteral("财经法规与会计职业道德"));
+    QCOMPARE(w.lblZhangJieR->text(), QStringLiteral("第一章 会计法律制度"));
+    w.sbNextClick();
+    QCOMPARE(w.lblKeChengR->text(), QStringLiteral("会计基础"));
+    QCOMPARE(w.lblZhangJieL->text(), QStringLiteral("第一章 总论"));
+}
+
+void TestPracticeWindow::keyboard_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("chooserOpen");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("answer");
+    // Starts on entry 1 (0201-002, single choice, answer C).
+    QTest::newRow("Right on the question text") << "meoItem" << false << QList<int>{Qt::Key_Right} << 2 << "";
+    QTest::newRow("PageDown on a button") << "sbMark" << false << QList<int>{Qt::Key_PageDown} << 2 << "";
+    QTest::newRow("Left on the window") << "frmZhangJie" << false << QList<int>{Qt::Key_Left} << 0 << "";
+    QTest::newRow("PageUp on an option") << "cbA" << false << QList<int>{Qt::Key_PageUp} << 0 << "";
+    QTest::newRow("Left on the explanation") << "meoDesc" << false << QList<int>{Qt::Key_Left} << 0 << "";
+    QTest::newRow("A then C") << "meoItem" << false << QList<int>{Qt::Key_A, Qt::Key_C} << 1 << "C";
+    QTest::newRow("C twice") << "frmZhangJie" << false << QList<int>{Qt::Key_C, Qt::Key_C} << 1 << "";
+    QTest::newRow("E is no option here") << "frmZhangJie" << false << QList<int>{Qt::Key_E} << 1 << "";
+    QTest::newRow("Esc does not end the run") << "meoItem" << false << QList<int>{Qt::Key_Escape} << 1 << "";
+    QTest::newRow("Esc closes the chooser") << "sgList" << true << QList<int>{Qt::Key_Escape, Qt::Key_Right} << 2
+                                            << "";
+    QTest::newRow("chooser open keeps the entry") << "sgList" << true << QList<int>{Qt::Key_Right, Qt::Key_C} << 1
+                                                  << "";
+}
+
+void TestPracticeWindow::keyboard()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, chooserOpen);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, position);
+    QFETCH(QString, answer);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.show();
+    w.Item_Index = 1;
+    w.ShowItem();
+    if (chooserOpen)
+        w.SpeedButton6Click();
+    QWidget *receiver = target == w.objectName() ? &w : w.findChild<QWidget *>(target);
+    QVERIFY(receiver);
+    receiver->setFocus();
+    for (int key : keys)
+        QTest::keyClick(receiver, Qt::Key(key));
+    QCOMPARE(w.Item_Index, position);
+    QCOMPARE(ItemList[1]->UserAnswer, answer);
+    QCOMPARE(tickedBoxes(w), position == 1 ? answer : QString());
+    QVERIFY(w.isVisible());
+}
+
+void TestPracticeWindow::picture_data()
+{
+    QTest::addColumn<QString>("itemPic");
+    QTest::addColumn<QString>("file"); // "" none, "bmp" a picture, "junk" not a picture
+    QTest::addColumn<bool>("pictureShown");
+    QTest::addColumn<bool>("noteShown");
+    QTest::newRow("picture present") << "q1.bmp" << "bmp" << true << false;
+    QTest::newRow("name with blanks around it") << "  q1.bmp " << "bmp" << true << false;
+    QTest::newRow("file missing") << "q1.bmp" << "" << false << true;
+    QTest::newRow("blank name") << "   " << "" << false << false;
+    QTest::newRow("not a picture") << "q1.bmp" << "junk" << false << true;
+}
+
+void TestPracticeWindow::picture()
+{
+    QFETCH(QString, itemPic);
+    QFETCH(QString, file);
+    QFETCH(bool, pictureShown);
+    QFETCH(bool, noteShown);
+    TestApp app;
+    const QString path = app.dir() + QStringLiteral("/Data/q1.bmp");
+    if (file == QLatin1String("bmp"))
+        writePicture(path, QSize(120, 80));
+    if (file == QLatin1String("junk")) {
+        QFile junk(path);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+    }
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    w.show();
+    ItemList[1]->ItemPic = itemPic;
+    w.sbNextClick();
+
+    QCOMPARE(!w.ScrollBoxImage->isHidden(), pictureShown);
+    QCOMPARE(w.meoItem->isHidden(), pictureShown);
+    QCOMPARE(!w.findChild<QLabel *>(QStringLiteral("lblPicNote"))->isHidden(), noteShown);
+    if (pictureShown) {
+        QCOMPARE(w.imgItem->pixmap().size(), QSize(120, 80));
+        QCOMPARE(w.imgItem->size(), QSize(120, 80));
+        QCOMPARE(w.ScrollBoxImage->geometry(), w.meoItem->geometry());
+    }
+    // The options are shown either way.
+    QCOMPARE(visibleBoxes(w), QStringLiteral("ABCD"));
+
+    w.sbNextClick();
+    QVERIFY(w.ScrollBoxImage->isHidden());
+    QVERIFY(!w.meoItem->isHidden());
+    QVERIFY(w.findChild<QLabel *>(QStringLiteral("lblPicNote"))->isHidden());
+}
+
+void TestPracticeWindow::tipPicture_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("filesPresent");
+    QTest::addColumn<bool>("tipShown");
+    QTest::newRow("view") << "view" << true << true;
+    QTest::newRow("error") << "error" << true << true;
+    QTest::newRow("notfinish") << "notfinish" << true << true;
+    QTest::newRow("new") << "new" << true << true;
+    QTest::newRow("right has none") << "right" << true << false;
+    QTest::newRow("First has none") << "First" << true << false;
+    QTest::newRow("view, file missing") << "view" << false << false;
+}
+
+void TestPracticeWindow::tipPicture()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, filesPresent);
+    QFETCH(bool, tipShown);
+    TestApp app;
+    if (filesPresent)
+        for (const char *name : {"r_1.bmp", "r_2_1.bmp", "r_3_1.bmp", "r_4.bmp"})
+            writePicture(app.dir() + QStringLiteral("/image/") + QString::fromLatin1(name), QSize(200, 30));
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    // A tip from an earlier showing never lingers.
+    w.LXMode = QStringLiteral("view");
+    Modal::setHandler([](QDialog *) {});
+    Modal::show(&w);
+    w.LXMode = mode;
+    bool shown = false;
+    Modal::setHandler([&](QDialog *) { shown = !w.imgTrip->pixmap().isNull(); });
+    Modal::show(&w);
+    QCOMPARE(shown, tipShown);
+}
+
+void TestPracticeWindow::fontSizeAndContextMenus()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    QCOMPARE(w.meoItem->font().pointSize(), 12);
+    w.setTextFontSize(15);
+    for (QWidget *control : QList<QWidget *>{w.meoItem, w.cbA, w.cbB, w.cbC, w.cbD, w.cbE, w.cbF, w.lblAnswer,
+                                             w.meoDesc})
+        QCOMPARE(control->font().pointSize(), 15);
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QPlainTextEdit *memo : {w.meoItem, w.meoDesc}) {
+        bool menuShown = false;
+        // Should a menu open, its event loop runs this and closes it again.
+        QTimer::singleShot(0, [&] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                menuShown = true;
+                popup->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), memo->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(memo->viewport(), &event);
+        QCoreApplication::processEvents();
+        QVERIFY(!menuShown);
+    }
+}
+
+QTEST_MAIN(TestPracticeWindow)
+#include "tst_practice_window.moc"
