@@ -1,19 +1,46 @@
 #include "ui/FlatButtons.h"
 
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
+
+namespace {
+
+// A flat button whose caption sits 10 px in from the left (the glyph margin) and is elided
+// on the right when it does not fit; QToolButton itself always centres its text.
+class FlatButton : public QToolButton
+{
+public:
+    explicit FlatButton(QWidget *parent) : QToolButton(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+        const QRect area = rect().adjusted(10, 0, -6, 0);
+        const QString shown = fontMetrics().elidedText(caption, Qt::ElideRight, area.width());
+        painter.drawItemText(area, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), shown,
+                             QPalette::ButtonText);
+    }
+};
+
+}
 
 QToolButton *EnsureFlatButton(QWidget *owner, QWidget *parent, const QString &name, const QString &caption,
                               const QRect &geometry, int fontPointSize)
 {
     auto *button = owner->findChild<QToolButton *>(name);
     if (!button) {
-        button = new QToolButton(parent);
+        button = new FlatButton(parent);
         button->setObjectName(name);
         button->setAutoRaise(true);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setCursor(Qt::PointingHandCursor);
-        // Glyph margin of 10: captions sit 10 px in from the left edge.
-        button->setStyleSheet(QStringLiteral("QToolButton { text-align: left; padding-left: 10px; }"));
     }
     button->setParent(parent);
     button->setText(caption);
