@@ -1,0 +1,840 @@
+// The practice page of the main window driven for real: chapter set-up and start, the result
+// of a run with its reviews, and the essentials and wrong-question set-up.
+#include "core/UnitDefine.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/UnitDM.h"
+#include "tests/fixtures/TestBank.h"
+#include "ui/main/UnitMain.h"
+#include "ui/practice/UnitZhangJie.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// The bank, the main window and the practice window, wired as start-up wires them.
+struct Practice
+{
+    explicit Practice(const std::function<void(BankWriter &)> &fill = {})
+        : app(fill), main(app.dm()), window(app.dm())
+    {
+        MainForm = &main;
+        frmZhangJie = &window;
+    }
+    ~Practice()
+    {
+        MainForm = nullptr;
+        frmZhangJie = nullptr;
+        ItemList.clear();
+    }
+
+    QToolButton *chapter(int i) const
+    {
+        return main.findChild<QToolButton *>(QStringLiteral("sbZhangJie%1").arg(i));
+    }
+    void openChapter(int i)
+    {
+        main.SpeedButton3Click();
+        chapter(i)->click();
+    }
+    void selectCourse(int index) { main.cbKeCheng->setCurrentIndex(index); }
+
+    TestApp app;
+    TMainForm main;
+    TfrmZhangJie window;
+};
+
+// What the practice window held while it was shown.
+struct Shown
+{
+    int times = 0;
+    QString mode;
+    int index = -2;
+    QString types;
+    QStringList ids;
+    bool timerActive = false;
+    int timerInterval = 0;
+};
+
+void recordRun(Shown &seen)
+{
+    Modal::setHandler([&seen](QDialog *) {
+        ++seen.times;
+        seen.mode = frmZhangJie->LXMode;
+        seen.index = frmZhangJie->Item_Index;
+        seen.timerActive = frmZhangJie->TimerDaTi->isActive();
+        seen.timerInterval = frmZhangJie->TimerDaTi->interval();
+        seen.types.clear();
+        seen.ids.clear();
+        for (int i = 0; i < ItemList.count(); ++i) {
+            seen.types += ItemList.object(i)->ItemType;
+            seen.ids << ItemList.object(i)->ItemID;
+        }
+    });
+}
+
+QStringList chapterNames(const QString &prefix, int n)
+{
+    QStringList names;
+    for (int i = 1; i <= n; ++i)
+        names << QStringLiteral("%1第%2章").arg(prefix).arg(i);
+    return names;
+}
+
+// Courses "03" 会计基础 (5 chapters), "02" 财经法规与会计职业道德 (2), "01" 珠算 (1).
+void threeCourses(BankWriter &bank)
+{
+    bank.addCourse(QStringLiteral("03"), QStringLiteral("会计基础"));
+    bank.addCourse(QStringLiteral("02"), QStringLiteral("财经法规与会计职业道德"));
+    bank.addCourse(QStringLiteral("01"), QStringLiteral("珠算"));
+    const std::tuple<QString, QString, int> courses[] = {{QStringLiteral("03"), QStringLiteral("会计"), 5},
+                                                        {QStringLiteral("02"), QStringLiteral("法规"), 2},
+                                                        {QStringLiteral("01"), QStringLiteral("珠算"), 1}};
+    for (const auto &[id, prefix, n] : courses) {
+        const QStringList names = chapterNames(prefix, n);
+        for (int i = 0; i < n; ++i)
+            bank.addChapter(id + QString::number(i + 1).rightJustified(2, u'0'), names.at(i), id, QStringLiteral("1"));
+        bank.addChapter(id + QStringLiteral("91"), prefix + QStringLiteral("试卷"), id, QStringLiteral("2"));
+    }
+}
+
+// Twelve essential single-choice questions Q01..Q12 in one chapter.
+void twelveEssentials(BankWriter &bank)
+{
+    bank.addCourse(QStringLiteral("02"), QStringLiteral("会计基础"));
+    bank.addChapter(QStringLiteral("0201"), QStringLiteral("第一章 总论"), QStringLiteral("02"), QStringLiteral("1"));
+    for (int i = 1; i <= 12; ++i) {
+        BankQuestion q = TestApp::choice(QStringLiteral("Q%1").arg(i, 2, 10, QChar(u'0')), QStringLiteral("0201"),
+                                         QStringLiteral("1"), QStringLiteral("A"), 1);
+        q.fav = true;
+        bank.addQuestion(q);
+    }
+}
+
+// An entry of a hand-made list: R answered right, W answered wrong, - unanswered.
+std::unique_ptr<TItem> entry(QChar state)
+{
+    auto e = std::make_unique<TItem>();
+    e->ItemID = QStringLiteral("X");
+    e->ItemType = QStringLiteral("1");
+    e->ItemDetail = QStringLiteral("题目");
+    e->ItemA = QStringLiteral("甲");
+    e->ItemB = QStringLiteral("乙");
+    e->ItemAnswer = QStringLiteral("A");
+    e->ItemScore = 100;
+    e->kind45Index = 1;
+    e->ColorMark = 3;
+    if (state == u'R') {
+        e->UserAnswer = QStringLiteral("A");
+        e->UserScore = 100;
+    } else if (state == u'W') {
+        e->UserAnswer = QStringLiteral("B");
+    }
+    return e;
+}
+
+void fillList(const QString &states)
+{
+    ItemList.clear();
+    for (QChar s : states)
+        ItemList.add(QStringLiteral("X"), entry(s));
+}
+
+const QDateTime Pinned(QDate(2013, 9, 8), QTime(10, 20, 30));
+
+} // namespace
+
+class TstPracticeSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void openingShowsFirstCourseAndItsChapters();
+    void initialControls_data();
+    void initialControls();
+    void boxesAsFirstSeen();
+    void chapterClickFillsCountsAndBounds_data();
+    void chapterClickFillsCountsAndBounds();
+    void courseChangeLeavesNoOldButton();
+    void analysisCaptionsFollowTheCourseName();
+    void startLoadsRequestedQuantitiesInTypeOrder_data();
+    void startLoadsRequestedQuantitiesInTypeOrder();
+    void startSetsTheRunUp_data();
+    void startSetsTheRunUp();
+    void endedRunShowsItsResult();
+    void resultLines_data();
+    void resultLines();
+    void reviews_data();
+    void reviews();
+    void viewAllShowsTheAnswerStrip();
+    void practiseAgainClearsAnswersKeepsMarksAndFlags();
+    void fontPreviewsFollowTheirBoxes();
+    void enterActivatesFocusedButton();
+    void tabGoesFromCourseThroughChaptersToReviews();
+    void essentialsCountsAndMode();
+    void essentialsStartKeepsTheChosenRange();
+    void selectionBoxHeldWithinItsBounds_data();
+    void selectionBoxHeldWithinItsBounds();
+    void wrongQuestionPeriodCaptionsFromClock();
+    void wrongQuestionPeriods_data();
+    void wrongQuestionPeriods();
+    void wrongQuestionListedOncePerLoggedDay();
+    void cancelledPeriodKeepsStartDisabled();
+};
+
+void TstPracticeSetup::openingShowsFirstCourseAndItsChapters()
+{
+    Practice p;
+    p.main.SpeedButton3Click();
+
+    QCOMPARE(p.main.currentView(), p.main.PanelZJLX);
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbTiKuXinXi);
+    QCOMPARE(p.main.cbKeCheng->count(), 2);
+    QCOMPARE(p.main.cbKeCheng->currentText(), QStringLiteral("会计基础"));
+    QCOMPARE(p.main.cbKeCheng->itemText(1), QStringLiteral("财经法规与会计职业道德"));
+    QCOMPARE(p.window.KeChengID, QStringLiteral("02"));
+    QCOMPARE(p.window.KeChengName, QStringLiteral("会计基础"));
+
+    const QStringList captions = {QStringLiteral("第一章 总论"), QStringLiteral("第二章 会计科目")};
+    const int width = p.main.ScrollBoxZhangJie->width() - 20;
+    for (int i = 0; i < captions.size(); ++i) {
+        QToolButton *b = p.chapter(i);
+        QVERIFY(b);
+        QCOMPARE(b->text(), captions.at(i));
+        QCOMPARE(b->parentWidget(), p.main.ScrollBoxZhangJie->widget());
+        QCOMPARE(b->geometry(), QRect(10, 12 + 32 * i, width, 30));
+        QCOMPARE(b->font().pointSize(), 11);
+    }
+    QVERIFY(!p.chapter(2)); // the exam paper of the course is no chapter
+    QCOMPARE(p.main.lblXuanZeZhangJie->text(), QStringLiteral("请选择章节。。。"));
+    QVERIFY(!p.main.sbKaiShiLianXi->isEnabled());
+
+    // Opening again reuses the names instead of adding a second set.
+    p.main.SpeedButton3Click();
+    QCOMPARE(p.main.ScrollBoxZhangJie->widget()->findChildren<QToolButton *>().size(), 2);
+}
+
+void TstPracticeSetup::initialControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("chapter") << "lblXuanZeZhangJie" << "请选择章节。。。" << true;
+    QTest::newRow("analysis caption") << "lblfenxi" << "计算分析题：" << true;
+    QTest::newRow("all questions") << "cbZhangJieAll" << "全部习题" << true;
+    QTest::newRow("single") << "cbDanXuan" << "单选题：" << false;
+    QTest::newRow("analysis") << "cbFenXi" << "计算题：" << false;
+    QTest::newRow("speed") << "cbDaTiSuDu" << "速度控制，每题" << true;
+    QTest::newRow("order") << "cbShunXu" << "随机排列题目和选项顺序" << true;
+    QTest::newRow("preview") << "pnlZitiYuLan" << "字体大小预览" << true;
+    QTest::newRow("start") << "sbKaiShiLianXi" << "开始练习" << false;
+    QTest::newRow("review kind") << "lblJHCT_CAP" << "请选择章节。。。" << true;
+    QTest::newRow("review start") << "sbJHCTKaiShiLianXi" << "开始练习" << false;
+    QTest::newRow("review speed") << "cbJHCTDaTiSuDu" << "速度控制，每题" << true;
+    QTest::newRow("today") << "rbToDay" << "当天错题" << true;
+    QTest::newRow("all errors") << "rbAll" << "所有错题" << true;
+    QTest::newRow("confirm") << "SpeedButton28" << "确定" << true;
+    QTest::newRow("essentials") << "SpeedButton24" << "精华试题" << true;
+    QTest::newRow("wrong questions") << "SpeedButton27" << "错题复习" << true;
+}
+
+void TstPracticeSetup::initialControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+    Practice p;
+    QWidget *w = p.main.PanelZJLX->findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(w->property("text").toString(), text);
+    QCOMPARE(w->isEnabled(), enabled);
+}
+
+void TstPracticeSetup::boxesAsFirstSeen()
+{
+    Practice p;
+    // Switching after 500 s, 12 pt, ticks as laid out.
+    QCOMPARE(p.main.seQieHuanMiaoShu->value(), 500);
+    QCOMPARE(p.main.seJHCTQieHuanMiaoShu->value(), 500);
+    QCOMPARE(p.main.seZiTiDaXiao->value(), 12);
+    QVERIFY(p.main.cbZhangJieAll->isChecked());
+    QVERIFY(!p.main.cbJHCTDaTiSuDu->isChecked());
+    QVERIFY(p.main.rbToDay->isChecked());
+    QCOMPARE(p.main.gbJHCT->title(), QStringLiteral("精华类复习"));
+}
+
+void TstPracticeSetup::chapterClickFillsCountsAndBounds_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("chapterId");
+    QTest::addColumn<QList<int>>("counts"); // total, single, multiple, true/false, analysis
+
+    QTest::newRow("every type") << 0 << "0201" << QList<int>{8, 3, 2, 2, 1};
+    QTest::newRow("no questions") << 1 << "0202" << QList<int>{0, 0, 0, 0, 0};
+}
+
+void TstPracticeSetup::chapterClickFillsCountsAndBounds()
+{
+    QFETCH(int, button);
+    QFETCH(QString, chapterId);
+    QFETCH(QList<int>, counts);
+    Practice p;
+    p.openChapter(button);
+
+    QCOMPARE(p.window.ZhangJieID, chapterId);
+    QCOMPARE(p.window.ZhangJieName, p.chapter(button)->text());
+    QCOMPARE(p.main.lblXuanZeZhangJie->text(), p.chapter(button)->text());
+    QVERIFY(p.main.sbKaiShiLianXi->isEnabled());
+    QCOMPARE(p.main.lblZhangJieCnt->text(), QString::number(counts.at(0)));
+    const std::pair<QLabel *, QSpinBox *> types[] = {{p.main.lblZJDanXuanCnt, p.main.seDanXunShuLiang},
+                                                    {p.main.lblZJDuoXuanCnt, p.main.seDuoXuanShuLiang},
+                                                    {p.main.lblZJPanDuanCnt, p.main.sePanDuanShuLiang},
+                                                    {p.main.lblZJFenxiCnt, p.main.seFenXiShuLiang}};
+    for (int t = 0; t < 4; ++t) {
+        QCOMPARE(types[t].first->text(), QString::number(counts.at(t + 1)));
+        QCOMPARE(types[t].second->value(), counts.at(t + 1));
+        QCOMPARE(types[t].second->maximum(), counts.at(t + 1));
+    }
+}
+
+void TstPracticeSetup::courseChangeLeavesNoOldButton()
+{
+    Practice p(threeCourses);
+    p.openChapter(4);
+    QCOMPARE(p.main.lblXuanZeZhangJie->text(), QStringLiteral("会计第5章"));
+
+    // The exam page refills the shared chapter list with papers in between.
+    p.app.dm()->GetZhangJIe(QStringLiteral("03"), QStringLiteral("2"));
+    p.selectCourse(1);
+
+    QCOMPARE(p.chapter(0)->text(), QStringLiteral("法规第1章"));
+    QCOMPARE(p.chapter(1)->text(), QStringLiteral("法规第2章"));
+    for (int i = 2; i < 5; ++i)
+        QVERIFY2(!p.chapter(i), qPrintable(QString::number(i)));
+    QCOMPARE(p.main.ScrollBoxZhangJie->widget()->findChildren<QToolButton *>().size(), 2);
+    QCOMPARE(p.main.lblXuanZeZhangJie->text(), QStringLiteral("请选择章节。。。"));
+    QVERIFY(!p.main.sbKaiShiLianXi->isEnabled());
+    QCOMPARE(p.window.KeChengID, QStringLiteral("02"));
+
+    // The new buttons lead to the new course's chapters.
+    p.chapter(1)->click();
+    QCOMPARE(p.window.ZhangJieID, QStringLiteral("0202"));
+}
+
+void TstPracticeSetup::analysisCaptionsFollowTheCourseName()
+{
+    Practice p(threeCourses);
+    p.main.SpeedButton3Click();
+    QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("计算分析题："));
+    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("计算题："));
+
+    p.selectCourse(1);
+    QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("案例分析题："));
+    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("案例题："));
+
+    // A course of neither kind keeps the captions of the one before.
+    p.selectCourse(2);
+    QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("案例分析题："));
+    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("案例题："));
+
+    p.selectCourse(0);
+    QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("计算分析题："));
+}
+
+void TstPracticeSetup::startLoadsRequestedQuantitiesInTypeOrder_data()
+{
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QString>("ticked"); // type boxes ticked: 1 single ... 4 analysis
+    QTest::addColumn<QList<int>>("amounts");
+    QTest::addColumn<QString>("types");
+    QTest::addColumn<QString>("total");
+
+    // The calculation question gives one entry per present key: A, B and D.
+    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444" << "本次题量共：8题";
+    QTest::newRow("all, box lowered while unticked")
+        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题";
+    QTest::newRow("all ignores the type boxes") << true << "2" << QList<int>{0, 1, 0, 0} << "2" << "本次题量共：1题";
+    QTest::newRow("own choice, unticked types give none")
+        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题";
+    QTest::newRow("own choice, nothing ticked") << false << "" << QList<int>{3, 2, 2, 1} << "" << "本次题量共：0题";
+}
+
+void TstPracticeSetup::startLoadsRequestedQuantitiesInTypeOrder()
+{
+    QFETCH(bool, all);
+    QFETCH(QString, ticked);
+    QFETCH(QList<int>, amounts);
+    QFETCH(QString, types);
+    QFETCH(QString, total);
+    Practice p;
+    p.openChapter(0);
+    p.main.cbZhangJieAll->setChecked(false);
+    QCheckBox *boxes[] = {p.main.cbDanXuan, p.main.cbDuoXuan, p.main.cbPanDuan, p.main.cbFenXi};
+    QSpinBox *amountBoxes[] = {p.main.seDanXunShuLiang, p.main.seDuoXuanShuLiang, p.main.sePanDuanShuLiang,
+                               p.main.seFenXiShuLiang};
+    for (int t = 0; t < 4; ++t) {
+        QVERIFY(boxes[t]->isEnabled());
+        boxes[t]->setChecked(ticked.contains(QChar(u'1' + t)));
+        amountBoxes[t]->setValue(amounts.at(t));
+    }
+    p.main.cbZhangJieAll->setChecked(all);
+    QCOMPARE(boxes[0]->isEnabled(), !all);
+    QCOMPARE(amountBoxes[3]->isEnabled(), !all);
+
+    Shown seen;
+    recordRun(seen);
+    p.main.sbKaiShiLianXi->click();
+
+    QCOMPARE(seen.times, 1);
+    QCOMPARE(seen.mode, QStringLiteral("First"));
+    QCOMPARE(seen.types, types);
+    QCOMPARE(p.window.lblTotal->text(), total);
+}
+
+void TstPracticeSetup::startSetsTheRunUp_data()
+{
+    QTest::addColumn<bool>("speed");
+    QTest::addColumn<int>("seconds");
+
+    QTest::newRow("forced switching") << true << 30;
+    QTest::newRow("no switching") << false << 30;
+}
+
+void TstPracticeSetup::startSetsTheRunUp()
+{
+    QFETCH(bool, speed);
+    QFETCH(int, seconds);
+    Practice p;
+    Clock::set(Pinned);
+    p.openChapter(0);
+    p.main.cbDaTiSuDu->setChecked(speed);
+    p.main.seQieHuanMiaoShu->setValue(seconds);
+    p.main.seZiTiDaXiao->setValue(15);
+    p.window.QieHuaCnt = 7;
+
+    Shown seen;
+    recordRun(seen);
+    p.main.sbKaiShiLianXiClick();
+
+    QVERIFY(seen.timerActive);
+    QCOMPARE(seen.timerInterval, 1000);
+    QCOMPARE(seen.index, 0);
+    QCOMPARE(p.window.Test_ID, QStringLiteral("20130908102030"));
+    QCOMPARE(p.window.StartTime, Pinned);
+    QCOMPARE(p.window.QieHuan, speed);
+    if (speed) {
+        QCOMPARE(p.window.QieHuaDiv, seconds);
+        QCOMPARE(p.window.QieHuaCnt, 0);
+    } else {
+        QCOMPARE(p.window.lvlQieHuanLeft->text(), QStringLiteral("----"));
+    }
+    QCOMPARE(p.window.meoItem->font().pointSize(), 15);
+    QCOMPARE(p.window.cbA->font().pointSize(), 15);
+    QCOMPARE(p.window.lblDanXuan->text(), QStringLiteral("单选题量为：3题"));
+    QCOMPARE(p.window.lblDuoXuan->text(), QStringLiteral("多选题量为：2题"));
+    QCOMPARE(p.window.lblPanDuan->text(), QStringLiteral("判断题量为：2题"));
+    QCOMPARE(p.window.lblFenXi->text(), QStringLiteral("计算分析题：1题"));
+    // Closed however, the window stops its timer and the result comes forward.
+    QVERIFY(!p.window.TimerDaTi->isActive());
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+}
+
+void TstPracticeSetup::endedRunShowsItsResult()
+{
+    Practice p;
+    Clock::set(Pinned);
+    p.openChapter(0);
+    Modal::setHandler([](QDialog *) {
+        frmZhangJie->cbA->click(); // first single choice, answer A: right
+        Clock::advance(65);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        frmZhangJie->SpeedButton8Click();
+    });
+    p.main.sbKaiShiLianXiClick();
+
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+    QCOMPARE(p.main.lblResKeCheng->text(), QStringLiteral("会计基础"));
+    QCOMPARE(p.main.lblResZhangJie->text(), QStringLiteral("第一章 总论"));
+    QCOMPARE(p.main.lblResKaiShi->text(), QStringLiteral("10:20:30"));
+    QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:01:05"));
+    QCOMPARE(p.main.lblResZongGong->text(), QStringLiteral("本次练习题量共：10题"));
+    QCOMPARE(p.main.lblResYiDa->text(), QStringLiteral("已练习题数：1题"));
+    QCOMPARE(p.main.lblResWeiDa->text(), QStringLiteral("未练习题数：9题"));
+    QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1题"));
+    QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：9题"));
+    // 3 + 4 + 2 points of choices and 3 × 3.33 of the calculation's sub-questions.
+    QCOMPARE(p.main.lblResManFen->text(), QStringLiteral("满分：18.99分"));
+    QCOMPARE(p.main.lblResDeFen->text(), QStringLiteral("您本次得分：1.00分"));
+    QCOMPARE(p.main.lblResZhengQueLv->text(), QStringLiteral("正确率为：5.27%"));
+}
+
+void TstPracticeSetup::resultLines_data()
+{
+    QTest::addColumn<int>("manFen");
+    QTest::addColumn<int>("deFen");
+    QTest::addColumn<int>("secondsUsed");
+    QTest::addColumn<QString>("manFenLine");
+    QTest::addColumn<QString>("deFenLine");
+    QTest::addColumn<QString>("rateLine");
+    QTest::addColumn<QString>("used");
+
+    QTest::newRow("rate of points") << 2000 << 1500 << 59 << "满分：20.00分" << "您本次得分：15.00分"
+                                    << "正确率为：75.00%" << "00:00:59";
+    QTest::newRow("half a point") << 300 << 50 << 3600 << "满分：3.00分" << "您本次得分：0.50分"
+                                  << "正确率为：16.67%" << "01:00:00";
+    QTest::newRow("no full marks") << 0 << 0 << 0 << "满分：0.00分" << "您本次得分：0.00分" << "正确率为：0%"
+                                   << "00:00:00";
+    QTest::newRow("more than a day") << 100 << 100 << 86400 + 3662 << "满分：1.00分" << "您本次得分：1.00分"
+                                     << "正确率为：100.00%" << "01:01:02";
+}
+
+void TstPracticeSetup::resultLines()
+{
+    QFETCH(int, manFen);
+    QFETCH(int, deFen);
+    QFETCH(int, secondsUsed);
+    QFETCH(QString, manFenLine);
+    QFETCH(QString, deFenLine);
+    QFETCH(QString, rateLine);
+    QFETCH(QString, used);
+    Practice p;
+    Clock::set(Pinned);
+    p.window.StartTime = Pinned.addSecs(-secondsUsed);
+    p.window.ManFen = manFen;
+    p.window.DeFen = deFen;
+    p.window.YiLianXiCnt = 4;
+    p.window.WeiLianXiCnt = 3;
+    p.window.ZhengQueCnt = 2;
+    p.window.CuoWuCnt = 5;
+
+    p.main.ShowResultZJ();
+
+    QCOMPARE(p.main.lblResManFen->text(), manFenLine);
+    QCOMPARE(p.main.lblResDeFen->text(), deFenLine);
+    QCOMPARE(p.main.lblResZhengQueLv->text(), rateLine);
+    QCOMPARE(p.main.lblResYongShi->text(), used);
+    QCOMPARE(p.main.lblResZongGong->text(), QStringLiteral("本次练习题量共：7题"));
+    QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：5题"));
+}
+
+void TstPracticeSetup::reviews_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("entries"); // R right, W wrong, - unanswered
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("index"); // -1: not shown
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("all answers") << 14 << "RW-" << "view" << 0 << "";
+    QTest::newRow("wrong") << 15 << "RW-" << "error" << 1 << "";
+    QTest::newRow("wrong finds an unanswered one") << 15 << "R-R" << "error" << 1 << "";
+    QTest::newRow("right") << 16 << "W-R" << "right" << 2 << "";
+    QTest::newRow("unanswered") << 17 << "RW-" << "notfinish" << 2 << "";
+    QTest::newRow("again") << 18 << "RW-" << "new" << 0 << "";
+    QTest::newRow("no wrong") << 15 << "RR" << "error" << -1 << "没有错题！";
+    QTest::newRow("no right") << 16 << "W-" << "right" << -1 << "没有对题！";
+    QTest::newRow("no unanswered") << 17 << "RW" << "notfinish" << -1 << "没有未完成题！";
+    QTest::newRow("empty: all answers") << 14 << "" << "view" << 0 << "";
+    QTest::newRow("empty: wrong") << 15 << "" << "error" << -1 << "没有错题！";
+    QTest::newRow("empty: right") << 16 << "" << "right" << -1 << "没有对题！";
+    QTest::newRow("empty: unanswered") << 17 << "" << "notfinish" << -1 << "没有未完成题！";
+    QTest::newRow("empty: again") << 18 << "" << "new" << 0 << "";
+}
+
+void TstPracticeSetup::reviews()
+{
+    QFETCH(int, button);
+    QFETCH(QString, entries);
+    QFETCH(QString, mode);
+    QFETCH(int, index);
+    QFETCH(QString, message);
+    Practice p;
+    p.main.SpeedButton3Click();
+    fillList(entries);
+    p.window.QieHuaCnt = 9;
+    Shown seen;
+    recordRun(seen);
+
+    QToolButton *buttons[] = {p.main.SpeedButton14, p.main.SpeedButton15, p.main.SpeedButton16,
+                              p.main.SpeedButton17, p.main.SpeedButton18};
+    buttons[button - 14]->click();
+
+    QCOMPARE(p.window.LXMode, mode);
+    if (index < 0) {
+        QCOMPARE(seen.times, 0);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().at(0).caption, QStringLiteral("提示"));
+        QCOMPARE(MessageBox::shown().at(0).text, message);
+        QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbTiKuXinXi);
+    } else {
+        QCOMPARE(seen.times, 1);
+        QCOMPARE(seen.index, index);
+        QVERIFY(!seen.timerActive); // reviews have neither countdown nor forced switching
+        QCOMPARE(p.window.QieHuaCnt, 0);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+    }
+}
+
+void TstPracticeSetup::viewAllShowsTheAnswerStrip()
+{
+    Practice p;
+    fillList(QStringLiteral("RW"));
+    QVERIFY(p.window.pnlAnswer->isHidden());
+    bool stripShown = false;
+    Modal::setHandler([&](QDialog *) { stripShown = p.window.pnlAnswer->isVisible(); });
+    p.main.SpeedButton14Click();
+    QVERIFY(stripShown);
+    QCOMPARE(p.window.sbAnswer->text(), QStringLiteral("隐藏答案"));
+
+    // A strip already shown stays shown.
+    p.main.SpeedButton14Click();
+    QVERIFY(!p.window.pnlAnswer->isHidden());
+    QCOMPARE(p.window.sbAnswer->text(), QStringLiteral("隐藏答案"));
+}
+
+void TstPracticeSetup::practiseAgainClearsAnswersKeepsMarksAndFlags()
+{
+    Practice p;
+    fillList(QStringLiteral("RW-"));
+    ItemList.object(0)->ItemMark = true;
+    ItemList.object(1)->ItemFav = true;
+    bool anyTicked = true;
+    Modal::setHandler([&](QDialog *) {
+        anyTicked = p.window.cbA->isChecked() || p.window.cbB->isChecked();
+    });
+    p.main.SpeedButton18Click();
+
+    QVERIFY(!anyTicked);
+    for (int i = 0; i < ItemList.count(); ++i) {
+        QVERIFY(ItemList.object(i)->UserAnswer.isEmpty());
+        QCOMPARE(ItemList.object(i)->UserScore, 0);
+    }
+    QVERIFY(ItemList.object(0)->ItemMark);
+    QVERIFY(ItemList.object(1)->ItemFav);
+}
+
+void TstPracticeSetup::fontPreviewsFollowTheirBoxes()
+{
+    Practice p;
+    p.main.seZiTiDaXiao->setValue(16);
+    QCOMPARE(p.main.pnlZitiYuLan->font().pointSize(), 16);
+    p.main.seJHCT_fontsize->setValue(9);
+    QCOMPARE(p.main.pnlJHCTZitiYuLan->font().pointSize(), 9);
+    QCOMPARE(p.main.pnlZitiYuLan->font().pointSize(), 16);
+}
+
+void TstPracticeSetup::enterActivatesFocusedButton()
+{
+    Practice p;
+    p.main.SpeedButton3Click();
+    QTest::keyClick(p.main.SpeedButton24, Qt::Key_Return);
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbJHCT);
+    QCOMPARE(p.window.LXMode, QStringLiteral("JingHua"));
+
+    QTest::keyClick(p.chapter(0), Qt::Key_Enter);
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbTiKuXinXi);
+    QCOMPARE(p.main.lblXuanZeZhangJie->text(), QStringLiteral("第一章 总论"));
+}
+
+void TstPracticeSetup::tabGoesFromCourseThroughChaptersToReviews()
+{
+    Practice p;
+    p.main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&p.main));
+    p.main.SpeedButton3Click();
+    p.main.cbKeCheng->setFocus();
+    const QList<QWidget *> expected = {p.chapter(0), p.chapter(1), p.main.SpeedButton24, p.main.SpeedButton27};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TstPracticeSetup::essentialsCountsAndMode()
+{
+    Practice p;
+    p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1 where I_ID in ('0201-001', '0201-002', '0201-004', "
+                                "'0201-008')"));
+    p.main.SpeedButton3Click();
+    p.main.pnlCTZQ->show();
+    p.main.SpeedButton24->click();
+
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbJHCT);
+    QCOMPARE(p.main.gbJHCT->title(), QStringLiteral("精华类练习"));
+    QCOMPARE(p.main.lblJHCT_CAP->text(), QStringLiteral("精华类练习"));
+    QVERIFY(p.main.pnlCTZQ->isHidden());
+    QCOMPARE(p.main.lblJHCT_all->text(), QStringLiteral("4"));
+    QCOMPARE(p.main.lblJHCT_danxuan->text(), QStringLiteral("2"));
+    QCOMPARE(p.main.lblJHCT_duoxuan->text(), QStringLiteral("1"));
+    QCOMPARE(p.main.lblJHCT_panduan->text(), QStringLiteral("0"));
+    QCOMPARE(p.main.lblJHCT_fenxi->text(), QStringLiteral("1"));
+    QCOMPARE(p.main.seJHCT_select->value(), 4);
+    QVERIFY(p.main.sbJHCTKaiShiLianXi->isEnabled());
+    QCOMPARE(p.window.LXMode, QStringLiteral("JingHua"));
+}
+
+void TstPracticeSetup::essentialsStartKeepsTheChosenRange()
+{
+    Practice p(twelveEssentials);
+    Clock::set(Pinned);
+    p.main.SpeedButton3Click();
+    p.main.SpeedButton24Click();
+    p.main.seJHCT_start->setValue(3);
+    p.main.seJHCT_select->setValue(10);
+    p.main.seJHCT_fontsize->setValue(14);
+
+    Shown seen;
+    recordRun(seen);
+    p.main.sbJHCTKaiShiLianXi->click();
+
+    QCOMPARE(seen.mode, QStringLiteral("JingHua"));
+    QCOMPARE(seen.ids, (QStringList{"Q03", "Q04", "Q05", "Q06", "Q07", "Q08", "Q09", "Q10"}));
+    QVERIFY(seen.timerActive);
+    QCOMPARE(p.window.JHCT_Start, 3);
+    QCOMPARE(p.window.JHCT_Select, 10);
+    QCOMPARE(p.window.DanXunCnt, 12);
+    QCOMPARE(p.window.lblTotal->text(), QStringLiteral("本次题量共：12题"));
+    QCOMPARE(p.window.lblFenXi->text(), QStringLiteral("计算分析题：0题"));
+    // Forced switching is off until the learner ticks it here.
+    QVERIFY(!p.window.QieHuan);
+    QCOMPARE(p.window.lvlQieHuanLeft->text(), QStringLiteral("----"));
+    QCOMPARE(p.window.meoItem->font().pointSize(), 14);
+    QCOMPARE(p.window.Test_ID, QStringLiteral("20130908102030"));
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+}
+
+void TstPracticeSetup::selectionBoxHeldWithinItsBounds_data()
+{
+    QTest::addColumn<int>("essentials");
+    QTest::addColumn<int>("select");
+
+    QTest::newRow("none") << 0 << 1;
+    QTest::newRow("some") << 5 << 5;
+    QTest::newRow("more than the box holds") << 2001 << 2000;
+}
+
+void TstPracticeSetup::selectionBoxHeldWithinItsBounds()
+{
+    QFETCH(int, essentials);
+    QFETCH(int, select);
+    Practice p;
+    p.app.scalar(QStringLiteral("with recursive n(x) as (select 1 union all select x + 1 from n where x < ?) "
+                                "insert into tabItem(I_ID, Z_ID, I_TYPE, I_FAV) "
+                                "select printf('F%04d', x), '0201', '2', 1 from n where ? > 0"),
+                 {essentials, essentials});
+    p.main.SpeedButton24Click();
+    QCOMPARE(p.main.lblJHCT_all->text(), QString::number(essentials));
+    QCOMPARE(p.main.seJHCT_select->value(), select);
+}
+
+void TstPracticeSetup::wrongQuestionPeriodCaptionsFromClock()
+{
+    Practice p;
+    Clock::set(Pinned);
+    p.main.SpeedButton24Click();
+    p.main.SpeedButton27->click();
+
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbJHCT);
+    QCOMPARE(p.main.gbJHCT->title(), QStringLiteral("错题类练习"));
+    QCOMPARE(p.main.lblJHCT_CAP->text(), QStringLiteral("错题类练习"));
+    QVERIFY(!p.main.pnlCTZQ->isHidden());
+    QCOMPARE(p.main.rbWeek->text(), QStringLiteral("最近一周错题(2013-09-01至今天)"));
+    QCOMPARE(p.main.rbMonth->text(), QStringLiteral("最近一月错题(2013-08-09至今天)"));
+    QCOMPARE(p.window.LXMode, QStringLiteral("CuoTi"));
+    QVERIFY(!p.main.sbJHCTKaiShiLianXi->isEnabled());
+}
+
+void TstPracticeSetup::wrongQuestionPeriods_data()
+{
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("single");
+
+    QTest::newRow("today") << "rbToDay" << "20130908" << 1 << 1;
+    QTest::newRow("week") << "rbWeek" << "20130901" << 2 << 2;
+    QTest::newRow("month") << "rbMonth" << "20130809" << 3 << 3;
+    QTest::newRow("all") << "rbAll" << "20101213" << 4 << 3;
+}
+
+void TstPracticeSetup::wrongQuestionPeriods()
+{
+    QFETCH(QString, period);
+    QFETCH(QString, start);
+    QFETCH(int, total);
+    QFETCH(int, single);
+    Practice p;
+    Clock::set(Pinned);
+    const std::pair<const char *, const char *> log[] = {{"20130908", "0201-001"},
+                                                         {"20130905", "0201-001"},
+                                                         {"20130820", "0201-002"},
+                                                         {"20101213", "0201-004"},
+                                                         {"20101212", "0201-005"}};
+    for (const auto &[day, id] : log)
+        p.app.scalar(QStringLiteral("insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values(?, ?)"),
+                     {QString::fromLatin1(day), QString::fromLatin1(id)});
+    p.main.SpeedButton27Click();
+    p.main.PanelZJLX->findChild<QRadioButton *>(period)->setChecked(true);
+    p.main.SpeedButton28->click();
+
+    QCOMPARE(p.window.CT_Start, start);
+    QCOMPARE(p.main.lblJHCT_all->text(), QString::number(total));
+    QCOMPARE(p.main.lblJHCT_danxuan->text(), QString::number(single));
+    QCOMPARE(p.main.lblJHCT_duoxuan->text(), QString::number(total - single));
+    QCOMPARE(p.main.seJHCT_select->value(), total);
+    QVERIFY(p.main.sbJHCTKaiShiLianXi->isEnabled());
+    QVERIFY(p.main.pnlCTZQ->isHidden());
+    QCOMPARE(p.window.LXMode, QStringLiteral("CuoTi"));
+}
+
+void TstPracticeSetup::wrongQuestionListedOncePerLoggedDay()
+{
+    Practice p;
+    Clock::set(Pinned);
+    for (const char *day : {"20130902", "20130905", "20130907"})
+        p.app.scalar(QStringLiteral("insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values(?, '0201-003')"),
+                     {QString::fromLatin1(day)});
+    p.main.SpeedButton27Click();
+    p.main.rbWeek->setChecked(true);
+    p.main.SpeedButton28Click();
+    QCOMPARE(p.main.lblJHCT_all->text(), QStringLiteral("3"));
+
+    Shown seen;
+    recordRun(seen);
+    p.main.sbJHCTKaiShiLianXiClick();
+    QCOMPARE(seen.mode, QStringLiteral("CuoTi"));
+    QCOMPARE(seen.ids, (QStringList{"0201-003", "0201-003", "0201-003"}));
+}
+
+void TstPracticeSetup::cancelledPeriodKeepsStartDisabled()
+{
+    Practice p;
+    p.main.SpeedButton24Click();
+    QVERIFY(p.main.sbJHCTKaiShiLianXi->isEnabled());
+    p.main.SpeedButton27Click();
+    p.main.SpeedButton29->click();
+
+    QVERIFY(p.main.pnlCTZQ->isHidden());
+    QVERIFY(!p.main.sbJHCTKaiShiLianXi->isEnabled());
+    QCOMPARE(p.window.LXMode, QStringLiteral("CuoTi"));
+    QVERIFY(p.window.CT_Start.isEmpty());
+}
+
+QTEST_MAIN(TstPracticeSetup)
+#include "tst_practice_setup.moc"

@@ -1,0 +1,305 @@
+// The study-progress view: history table, learning curve, clearing and the 3D switch.
+#include "tests/fixtures/TestBank.h"
+
+#include "core/UnitDefine.h"
+#include "platform/MessageBox.h"
+#include "store/UnitDM.h"
+#include "ui/main/UnitMain.h"
+
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLoggingCategory>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+struct Run
+{
+    QString id;
+    QString right;
+    QString wrong;
+    QString course;
+    QString chapter;
+};
+
+void store(TestApp &app, const Run &run)
+{
+    app.dm()->InsertTestInfo(run.id, run.right, run.wrong, QStringLiteral("10"), QStringLiteral("2"),
+                             QStringLiteral("00:12:34"), QStringLiteral("章节练习"), run.course, run.chapter, 8);
+}
+
+QLineSeries *curve(const TMainForm &form)
+{
+    QLineSeries *found = nullptr;
+    for (QAbstractSeries *series : form.Chart->series())
+        if (auto *line = qobject_cast<QLineSeries *>(series))
+            found = line;
+    return found;
+}
+
+bool hasDepth(const TMainForm &form)
+{
+    for (QAbstractSeries *series : form.Chart->series())
+        if (qobject_cast<QAreaSeries *>(series))
+            return true;
+    return false;
+}
+
+QStringList rowTexts(const QTableWidget *grid, int row)
+{
+    QStringList texts;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts << (grid->item(row, c) ? grid->item(row, c)->text() : QString());
+    return texts;
+}
+
+const QStringList Headers = {"成绩日期", "正确题目数", "错误题目数", "未完成数量", "已完成数量",
+                             "耗用时间", "成绩得分", "正确率", "成绩所属"};
+
+// Three runs stored out of order; the view lists them newest first.
+const QList<Run> ThreeRuns = {
+    {"20130305093015", "8", "2", "会计基础", "第一章 总论"},
+    {"20131224200000", "1", "2", "财经法规与会计职业道德", "第二章 支付结算"},
+    {"20130101080000", "2", "1", "会计基础", "模拟试卷一"},
+};
+}
+
+class TestProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void correctRate_data();
+    void correctRate();
+    void newestFirstInTableAndCurve();
+    void openingTwiceShowsEachRunOnce();
+    void clearingLeavesHeaderAndEmptyRow();
+    void failedClearingKeepsEverything();
+    void rowClickShowsCourseAndChapter();
+    void emptyRowClickChangesNothing();
+    void depthSwitch();
+};
+
+void TestProgress::initTestCase()
+{
+    // The fixture's application directory has no window pictures; that is not under test here.
+    QLoggingCategory::setFilterRules(QStringLiteral("acctprep.pictures.warning=false"));
+}
+
+void TestProgress::correctRate_data()
+{
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("wrong");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("plotted");
+
+    QTest::newRow("8 of 10") << "8" << "2" << "80%" << 80;
+    QTest::newRow("1 of 3 rounds down") << "1" << "2" << "33%" << 33;
+    QTest::newRow("2 of 3 rounds up") << "2" << "1" << "67%" << 67;
+    QTest::newRow("all right") << "5" << "0" << "100%" << 100;
+    QTest::newRow("nothing answered") << "0" << "0" << "0%" << 0;
+    QTest::newRow("count not a number") << "x" << "2" << "0%" << 0;
+    QTest::newRow("count not whole") << "2.5" << "1" << "0%" << 0;
+    QTest::newRow("count empty") << "" << "3" << "0%" << 0;
+}
+
+void TestProgress::correctRate()
+{
+    QFETCH(QString, right);
+    QFETCH(QString, wrong);
+    QFETCH(QString, shown);
+    QFETCH(int, plotted);
+
+    TestApp app;
+    store(app, {"20130305093015", right, wrong, "会计基础", "第一章 总论"});
+    TMainForm form(app.dm());
+
+    form.SpeedButton8Click();
+
+    QCOMPARE(form.sgXueXiLog->item(0, 7)->text(), shown);
+    QLineSeries *line = curve(form);
+    QVERIFY(line);
+    QCOMPARE(line->points(), QList<QPointF>{QPointF(1, plotted)});
+}
+
+void TestProgress::newestFirstInTableAndCurve()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    TMainForm form(app.dm());
+
+    form.SpeedButton8->click();
+
+    QCOMPARE(form.currentView(), form.PanelXueXiJinJie);
+    QCOMPARE(form.ProgressArea->currentWidget(), form.PanelQuXian);
+    QTableWidget *grid = form.sgXueXiLog;
+    QCOMPARE(grid->columnCount(), 9);
+    QCOMPARE(grid->rowCount(), 3);
+    for (int c = 0; c < 9; ++c) {
+        QCOMPARE(grid->horizontalHeaderItem(c)->text(), Headers.at(c));
+        QCOMPARE(grid->columnWidth(c), c == 0 ? 125 : 75);
+    }
+    QCOMPARE(rowTexts(grid, 0), (QStringList{"2013-12-24 20:00", "1", "2", "2", "10", "00:12:34", "8", "33%", "章节练习"}));
+    QCOMPARE(rowTexts(grid, 1).first(), QStringLiteral("2013-03-05 09:30"));
+    QCOMPARE(rowTexts(grid, 2).first(), QStringLiteral("2013-01-01 08:00"));
+
+    QLineSeries *line = curve(form);
+    QVERIFY(line);
+    QCOMPARE(line->points(), (QList<QPointF>{{1, 33}, {2, 80}, {3, 67}}));
+    QCOMPARE(form.ChartAxisX->categoriesLabels(), (QStringList{"1", "2", "3"}));
+    QVERIFY(line->pointsVisible());
+    QVERIFY(line->pointLabelsVisible());
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(line->pointConfiguration(i).value(QXYSeries::PointConfiguration::Color).value<QColor>(),
+                 QColor(255, 0, 0));
+    for (QLegendMarker *marker : form.Chart->legend()->markers())
+        QVERIFY(!marker->isVisible());
+    QCOMPARE(form.Chart->title(), QStringLiteral("学习进度曲线图"));
+    QCOMPARE(form.ChartAxisY->titleText(), QStringLiteral("正确率%"));
+}
+
+void TestProgress::openingTwiceShowsEachRunOnce()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    TMainForm form(app.dm());
+
+    form.SpeedButton8Click();
+    form.SpeedButton8Click();
+
+    QCOMPARE(XueXiLogList.count(), 3);
+    QCOMPARE(form.sgXueXiLog->rowCount(), 3);
+    QCOMPARE(curve(form)->count(), 3);
+}
+
+void TestProgress::clearingLeavesHeaderAndEmptyRow()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    TMainForm form(app.dm());
+    form.SpeedButton8Click();
+    form.SpeedButton25Click();
+    QCOMPARE(form.ProgressArea->currentWidget(), form.PanelsgXueXiLog);
+
+    form.SpeedButton26->click();
+
+    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 0);
+    QVERIFY(XueXiLogList.isEmpty());
+    QCOMPARE(form.ProgressArea->currentWidget(), form.PanelQuXian);
+    QVERIFY(form.Chart->series().isEmpty());
+    QCOMPARE(form.sgXueXiLog->rowCount(), 1);
+    QCOMPARE(rowTexts(form.sgXueXiLog, 0), QStringList(9, QString()));
+    QCOMPARE(form.sgXueXiLog->horizontalHeaderItem(8)->text(), QStringLiteral("成绩所属"));
+    // The detail labels keep their last texts.
+    QCOMPARE(form.lblJJKeCheng->text(), QStringLiteral("财经法规与会计职业道德"));
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestProgress::failedClearingKeepsEverything()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    app.scalar(QStringLiteral("create trigger keepHistory before delete on tabTestHis "
+                              "begin select raise(abort, 'history is read-only'); end"));
+    TMainForm form(app.dm());
+    form.SpeedButton8Click();
+    form.SpeedButton25Click();
+
+    form.SpeedButton26Click();
+
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().at(0).caption, QStringLiteral("错误"));
+    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 3);
+    QCOMPARE(XueXiLogList.count(), 3);
+    QCOMPARE(form.sgXueXiLog->rowCount(), 3);
+    QCOMPARE(curve(form)->count(), 3);
+    QCOMPARE(form.ProgressArea->currentWidget(), form.PanelsgXueXiLog);
+}
+
+void TestProgress::rowClickShowsCourseAndChapter()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    TMainForm form(app.dm());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.SpeedButton8Click();
+
+    form.SpeedButton25->click();
+    QCOMPARE(form.ProgressArea->currentWidget(), form.PanelsgXueXiLog);
+    QCOMPARE(form.lblJJKeCheng->text(), QStringLiteral("财经法规与会计职业道德"));
+    QCOMPARE(form.lblJJZhangJie->text(), QStringLiteral("第二章 支付结算"));
+    QVERIFY(form.lblJJKeCheng->font().bold());
+
+    QTableWidget *grid = form.sgXueXiLog;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, 3)).center());
+
+    QCOMPARE(form.lblJJKeCheng->text(), QStringLiteral("会计基础"));
+    QCOMPARE(form.lblJJZhangJie->text(), QStringLiteral("模拟试卷一"));
+}
+
+void TestProgress::emptyRowClickChangesNothing()
+{
+    TestApp app;
+    TMainForm form(app.dm());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.lblJJKeCheng->setText(QStringLiteral("甲"));
+    form.lblJJZhangJie->setText(QStringLiteral("乙"));
+    form.SpeedButton8Click();
+    form.SpeedButton25Click();
+
+    QTableWidget *grid = form.sgXueXiLog;
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
+
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(form.lblJJKeCheng->text(), QStringLiteral("甲"));
+    QCOMPARE(form.lblJJZhangJie->text(), QStringLiteral("乙"));
+    QVERIFY(form.Chart->series().isEmpty());
+}
+
+void TestProgress::depthSwitch()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    TMainForm form(app.dm());
+    form.SpeedButton8Click();
+    const QList<QPointF> points = curve(form)->points();
+    QVERIFY(form.cb3D->isChecked());
+    QVERIFY(hasDepth(form));
+
+    form.cb3D->click();
+    QVERIFY(!hasDepth(form));
+    QCOMPARE(form.Chart->series().size(), 1);
+    QCOMPARE(curve(form)->points(), points);
+
+    // The setting holds across rebuilds and reopenings.
+    form.sbXXXQXClick();
+    QVERIFY(!hasDepth(form));
+    form.SpeedButton8Click();
+    QVERIFY(!hasDepth(form));
+
+    form.cb3D->click();
+    QVERIFY(hasDepth(form));
+    QCOMPARE(curve(form)->points(), points);
+    for (QLegendMarker *marker : form.Chart->legend()->markers())
+        QVERIFY(!marker->isVisible());
+}
+
+QTEST_MAIN(TestProgress)
+#include "tst_progress.moc"

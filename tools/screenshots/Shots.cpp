@@ -1,0 +1,57 @@
+#include "Shots.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QList>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+QList<Shot> &registry()
+{
+    static QList<Shot> shots;
+    return shots;
+}
+
+void wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+}
+
+namespace Shots {
+
+Register::Register(int order, const QString &name, ShotFunction take)
+{
+    registry().append({order, name, std::move(take)});
+}
+
+QList<Shot> all()
+{
+    QList<Shot> shots = registry();
+    std::stable_sort(shots.begin(), shots.end(), [](const Shot &a, const Shot &b) { return a.order < b.order; });
+    return shots;
+}
+
+void settle(QWidget *root)
+{
+    QCoreApplication::processEvents();
+    wait(300);
+    // Pages load on their own; a page that never finishes is grabbed as it stands.
+    QElapsedTimer clock;
+    clock.start();
+    for (QWebEngineView *view : root->findChildren<QWebEngineView *>()) {
+        while (view->isVisible() && view->page()->isLoading() && clock.elapsed() < 20000)
+            wait(100);
+    }
+    wait(700);
+}
+
+}

@@ -1,0 +1,234 @@
+// The shell of the main window: top bar, content area, status bar, window creation.
+#include "ui/main/UnitMain.h"
+
+#include "core/UnitDefine.h"
+#include "core/UnitLoginSet.h"
+#include "platform/Browser.h"
+#include "platform/Modal.h"
+#include "platform/Paths.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPixmap>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TMainForm *MainForm = nullptr;
+
+// Pictures the windows could not read; "acctprep.pictures.warning=false" silences them.
+Q_LOGGING_CATEGORY(lcPictures, "acctprep.pictures")
+
+namespace {
+const QString ProductTitle = QStringLiteral("AcctPrep 会计从业资格考试练习系统");
+const QString HomePage = QStringLiteral("https://acctprep.example.org/");
+const QString QuestionBoard = QStringLiteral("https://acctprep.example.org/user/myquestion.html");
+const QString SiteNotice = QStringLiteral("欢迎访问 AcctPrep 官网：https://acctprep.example.org/");
+
+// A picture under the program directory; a file that cannot be read gives an empty pixmap and
+// a warning naming it, so the window still opens.
+QPixmap loadPicture(const QString &relative, bool transparentGlyph)
+{
+    const QString path = AppPath(relative);
+    QImage image(path);
+    if (image.isNull()) {
+        qCWarning(lcPictures, "AcctPrep: cannot read picture %s", qPrintable(path));
+        return {};
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    // Glyphs are drawn on a plain background; its colour, taken from the bottom-left pixel,
+    // is see-through so the button's own background shows.
+    if (transparentGlyph)
+        pixmap.setMask(pixmap.createMaskFromColor(image.pixelColor(0, image.height() - 1), Qt::MaskInColor));
+    return pixmap;
+}
+}
+
+TMainForm::TMainForm(TDataModuleMain *dataModule, QWidget *parent) : QMainWindow(parent), m_dm(dataModule)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    buildShell();
+    buildPageViews();
+    buildPracticeView();
+    buildExamView();
+    buildProgressView();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildShell()
+{
+    setWindowTitle(ProductTitle);
+    resize(1100, 760);
+    setMinimumSize(960, 640);
+
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    setCentralWidget(central);
+
+    PanelTop = new QWidget(central);
+    PanelTop->setObjectName(QStringLiteral("PanelTop"));
+    PanelTop->setAttribute(Qt::WA_StyledBackground);
+    PanelTop->setStyleSheet(QStringLiteral(
+        "#PanelTop { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f9fd, stop:1 #d5e6f4);"
+        " border-bottom: 1px solid #9fbfd9; }"));
+    auto *topLayout = new QHBoxLayout(PanelTop);
+    topLayout->setContentsMargins(8, 4, 8, 4);
+    topLayout->setSpacing(4);
+
+    struct TopButton
+    {
+        QToolButton **button;
+        const char *name;
+        QString caption;
+        QString tip;
+        void (TMainForm::*click)();
+    };
+    const TopButton buttons[] = {
+        {&SpeedButton1, "SpeedButton1", QStringLiteral("官网首页"), QStringLiteral("在浏览器中打开 AcctPrep 官网首页"),
+         &TMainForm::SpeedButton1Click},
+        {&SpeedButton3, "SpeedButton3", QStringLiteral("章节练习"), QStringLiteral("按章节练习试题，每题即时判断对错"),
+         &TMainForm::SpeedButton3Click},
+        {&SpeedButton4, "SpeedButton4", QStringLiteral("模拟考场"), QStringLiteral("按试卷或随机组卷进行限时模拟考试"),
+         &TMainForm::SpeedButton4Click},
+        {&SpeedButton5, "SpeedButton5", QStringLiteral("考试指南"), QStringLiteral("阅读考试大纲和报考须知"),
+         &TMainForm::SpeedButton5Click},
+        {&SpeedButton6, "SpeedButton6", QStringLiteral("课程讲义"), QStringLiteral("按课程阅读各章讲义"),
+         &TMainForm::SpeedButton6Click},
+        {&SpeedButton7, "SpeedButton7", QStringLiteral("答疑版"), QStringLiteral("在浏览器中打开答疑版，提问或查看解答"),
+         &TMainForm::SpeedButton7Click},
+        {&SpeedButton8, "SpeedButton8", QStringLiteral("学习进阶"), QStringLiteral("查看学习进度曲线和历史成绩"),
+         &TMainForm::SpeedButton8Click},
+        {&SpeedButton9, "SpeedButton9", QStringLiteral("帮助中心"), QStringLiteral("查看软件使用帮助"),
+         &TMainForm::SpeedButton9Click},
+    };
+    QFont captionFont = font();
+    captionFont.setPointSize(10);
+    for (const TopButton &b : buttons) {
+        auto *button = new QToolButton(PanelTop);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setText(b.caption);
+        button->setToolTip(b.tip);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIconSize(QSize(48, 48));
+        button->setMinimumSize(84, 76);
+        button->setFont(captionFont);
+        button->setFocusPolicy(Qt::StrongFocus);
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &QToolButton::clicked, this, b.click);
+        topLayout->addWidget(button);
+        *b.button = button;
+    }
+    topLayout->addStretch(1);
+    centralLayout->addWidget(PanelTop);
+
+    Content = new QStackedWidget(central);
+    Content->setObjectName(QStringLiteral("Content"));
+    centralLayout->addWidget(Content, 1);
+
+    PanelMain = new QWidget(Content);
+    PanelMain->setObjectName(QStringLiteral("PanelMain"));
+    auto *mainLayout = new QVBoxLayout(PanelMain);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    ImageMain = new QLabel(PanelMain);
+    ImageMain->setObjectName(QStringLiteral("ImageMain"));
+    ImageMain->setScaledContents(true);
+    // The picture follows the view's size; it never makes the window larger.
+    ImageMain->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    mainLayout->addWidget(ImageMain);
+    Content->addWidget(PanelMain);
+
+    PanelZJLX = new QWidget(Content);
+    PanelZJLX->setObjectName(QStringLiteral("PanelZJLX"));
+    Content->addWidget(PanelZJLX);
+
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    StatusPanel0 = new QLabel(bar);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0->setFixedWidth(400);
+    StatusPanel0->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StatusPanel1 = new QLabel(bar);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusPanel1->setFixedWidth(50);
+    StatusPanel2 = new QLabel(bar);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2->setFixedWidth(50);
+    bar->addWidget(StatusPanel0);
+    bar->addWidget(StatusPanel1);
+    bar->addWidget(StatusPanel2);
+    sbLoginSet = new QToolButton(bar);
+    sbLoginSet->setObjectName(QStringLiteral("sbLoginSet"));
+    sbLoginSet->setText(QStringLiteral("登录设置"));
+    sbLoginSet->setToolTip(QStringLiteral("设置启动时是否需要登录，以及登录的用户名和密码"));
+    sbLoginSet->setAutoRaise(true);
+    bar->addPermanentWidget(sbLoginSet);
+    connect(sbLoginSet, &QToolButton::clicked, this, &TMainForm::sbLoginSetClick);
+}
+
+void TMainForm::FormCreate()
+{
+    // The layout's default is 1000 seconds; learners start from 500.
+    if (seJHCTQieHuanMiaoShu)
+        seJHCTQieHuanMiaoShu->setValue(500);
+    if (seQieHuanMiaoShu)
+        seQieHuanMiaoShu->setValue(500);
+    CreateGlobalLists();
+    bringToFront(PanelMain);
+    QGuiApplication::setApplicationDisplayName(windowTitle());
+    StatusPanel0->setText(SiteNotice);
+    StatusPanel0->setToolTip(SiteNotice);
+    loadPictures();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::loadPictures()
+{
+    const std::pair<QToolButton *, const char *> glyphs[] = {
+        {SpeedButton1, "\\image\\1-1.bmp"}, {SpeedButton3, "\\image\\1-3.bmp"}, {SpeedButton4, "\\image\\1-4.bmp"},
+        {SpeedButton5, "\\image\\1-5.bmp"}, {SpeedButton6, "\\image\\1-6.bmp"}, {SpeedButton7, "\\image\\1-7.bmp"},
+        {SpeedButton8, "\\image\\1-8.bmp"}, {SpeedButton9, "\\image\\1-9.bmp"},
+    };
+    // Every picture is tried: one unreadable file costs only its own control.
+    for (const auto &[button, file] : glyphs) {
+        const QPixmap glyph = loadPicture(QString::fromLatin1(file), true);
+        button->setIcon(glyph.isNull() ? QIcon() : QIcon(glyph));
+    }
+    const QPixmap start = loadPicture(QStringLiteral("\\image\\1-11.jpg"), false);
+    if (start.isNull())
+        ImageMain->clear();
+    else
+        ImageMain->setPixmap(start);
+}
+
+void TMainForm::bringToFront(QWidget *view)
+{
+    if (Content->indexOf(view) < 0)
+        Content->addWidget(view);
+    Content->setCurrentWidget(view);
+}
+
+QWidget *TMainForm::currentView() const { return Content->currentWidget(); }
+
+void TMainForm::SpeedButton1Click() { Browser::open(HomePage); }
+
+void TMainForm::SpeedButton7Click() { Browser::open(QuestionBoard); }
+
+void TMainForm::sbLoginSetClick()
+{
+    TfrmLoginSet dialog(m_dm, this);
+    Modal::show(&dialog);
+}

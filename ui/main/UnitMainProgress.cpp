@@ -1,0 +1,348 @@
+// The study-progress view: learning curve and history table of stored runs.
+#include "ui/main/UnitMain.h"
+
+#include "core/UnitDefine.h"
+#include "store/UnitDM.h"
+#include "ui/Guard.h"
+
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+const QStringList LogHeaders = {
+    QStringLiteral("成绩日期"), QStringLiteral("正确题目数"), QStringLiteral("错误题目数"),
+    QStringLiteral("未完成数量"), QStringLiteral("已完成数量"), QStringLiteral("耗用时间"),
+    QStringLiteral("成绩得分"), QStringLiteral("正确率"), QStringLiteral("成绩所属"),
+};
+const QColor PointColour(255, 0, 0);
+
+QToolButton *progressButton(const char *name, const QString &caption, const QString &tip, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolTip(tip);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setMinimumHeight(32);
+    return button;
+}
+
+// "yyyymmddhhnnss" read as year-month-day hour:minute.
+QString logDate(const QString &id)
+{
+    return id.mid(0, 4) + QLatin1Char('-') + id.mid(4, 2) + QLatin1Char('-') + id.mid(6, 2) + QLatin1Char(' ')
+        + id.mid(8, 2) + QLatin1Char(':') + id.mid(10, 2);
+}
+
+// Whole-number share of right answers among right and wrong ones; unanswered questions count
+// in neither. Counts that are not whole numbers, or that add up to nothing, give 0.
+int correctRate(const QString &right, const QString &wrong)
+{
+    bool rightOk = false, wrongOk = false;
+    const int r = right.toInt(&rightOk);
+    const int w = wrong.toInt(&wrongOk);
+    if (!rightOk || !wrongOk || r < 0 || w < 0 || r + w == 0)
+        return 0;
+    return int(std::lround(r * 100.0 / (r + w)));
+}
+
+// Headers, column widths and one empty row.
+void resetLogGrid(QTableWidget *grid)
+{
+    grid->clear();
+    grid->setColumnCount(int(LogHeaders.size()));
+    grid->setRowCount(1);
+    grid->setHorizontalHeaderLabels(LogHeaders);
+    grid->setColumnWidth(0, 125);
+    for (int c = 1; c < LogHeaders.size(); ++c)
+        grid->setColumnWidth(c, 75);
+}
+
+QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignCenter)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    return item;
+}
+}
+
+void TMainForm::buildProgressView()
+{
+    PanelXueXiJinJie = new QWidget(Content);
+    PanelXueXiJinJie->setObjectName(QStringLiteral("PanelXueXiJinJie"));
+    auto *page = new QHBoxLayout(PanelXueXiJinJie);
+    page->setContentsMargins(8, 8, 8, 8);
+
+    auto *GroupBox4 = new QGroupBox(QStringLiteral("学习进度"), PanelXueXiJinJie);
+    GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
+    GroupBox4->setFixedWidth(150);
+    auto *column = new QVBoxLayout(GroupBox4);
+    column->setSpacing(8);
+    sbXXXQX = progressButton("sbXXXQX", QStringLiteral("学习曲线"), QStringLiteral("按成绩记录画出正确率曲线"),
+                             GroupBox4);
+    SpeedButton25 = progressButton("SpeedButton25", QStringLiteral("历史记录"),
+                                   QStringLiteral("以表格列出每次练习和考试的成绩"), GroupBox4);
+    SpeedButton26 = progressButton("SpeedButton26", QStringLiteral("清除记录"),
+                                   QStringLiteral("删除全部成绩记录"), GroupBox4);
+    column->addWidget(sbXXXQX);
+    column->addWidget(SpeedButton25);
+    column->addWidget(SpeedButton26);
+    column->addStretch(1);
+    connect(sbXXXQX, &QToolButton::clicked, this, &TMainForm::sbXXXQXClick);
+    connect(SpeedButton25, &QToolButton::clicked, this, &TMainForm::SpeedButton25Click);
+    connect(SpeedButton26, &QToolButton::clicked, this, &TMainForm::SpeedButton26Click);
+    page->addWidget(GroupBox4);
+
+    ProgressArea = new QStackedWidget(PanelXueXiJinJie);
+    ProgressArea->setObjectName(QStringLiteral("ProgressArea"));
+    page->addWidget(ProgressArea, 1);
+
+    // Curve view.
+    PanelQuXian = new QWidget(ProgressArea);
+    PanelQuXian->setObjectName(QStringLiteral("PanelQuXian"));
+    auto *curveLayout = new QVBoxLayout(PanelQuXian);
+    curveLayout->setContentsMargins(0, 0, 0, 0);
+    auto *GroupBox7 = new QGroupBox(QStringLiteral("曲线"), PanelQuXian);
+    GroupBox7->setObjectName(QStringLiteral("GroupBox7"));
+    auto *chartLayout = new QVBoxLayout(GroupBox7);
+    Chart = new QChart;
+    Chart->setObjectName(QStringLiteral("Chart"));
+    Chart->setTitle(QStringLiteral("学习进度曲线图"));
+    QFont titleFont = Chart->titleFont();
+    titleFont.setPointSize(13);
+    titleFont.setBold(true);
+    Chart->setTitleFont(titleFont);
+    // The curve stays out of the legend, which would only hold empty space.
+    Chart->legend()->setVisible(false);
+    ChartAxisY = new QValueAxis(Chart);
+    // A little room below 0 and above 100, so runs at either end and their depth show whole.
+    ChartAxisY->setRange(-6, 106);
+    ChartAxisY->setTickType(QValueAxis::TicksDynamic);
+    ChartAxisY->setTickAnchor(0);
+    ChartAxisY->setTickInterval(10);
+    ChartAxisY->setLabelFormat(QStringLiteral("%d"));
+    ChartAxisY->setTitleText(QStringLiteral("正确率%"));
+    Chart->addAxis(ChartAxisY, Qt::AlignLeft);
+    ChartAxisX = new QCategoryAxis(Chart);
+    ChartAxisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    ChartAxisX->setRange(0, 1);
+    Chart->addAxis(ChartAxisX, Qt::AlignBottom);
+    ChartView = new QChartView(Chart, GroupBox7);
+    ChartView->setObjectName(QStringLiteral("ChartView"));
+    ChartView->setRenderHint(QPainter::Antialiasing);
+    chartLayout->addWidget(ChartView, 1);
+    cb3D = new QCheckBox(QStringLiteral("3D显示"), GroupBox7);
+    cb3D->setObjectName(QStringLiteral("cb3D"));
+    cb3D->setChecked(true);
+    connect(cb3D, &QCheckBox::toggled, this, &TMainForm::cb3DClick);
+    chartLayout->addWidget(cb3D);
+    curveLayout->addWidget(GroupBox7);
+    ProgressArea->addWidget(PanelQuXian);
+
+    // Table view.
+    PanelsgXueXiLog = new QWidget(ProgressArea);
+    PanelsgXueXiLog->setObjectName(QStringLiteral("PanelsgXueXiLog"));
+    auto *tableLayout = new QVBoxLayout(PanelsgXueXiLog);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    auto *GroupBox9 = new QGroupBox(QStringLiteral("历史记录"), PanelsgXueXiLog);
+    GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
+    auto *gridLayout = new QVBoxLayout(GroupBox9);
+    sgXueXiLog = new QTableWidget(GroupBox9);
+    sgXueXiLog->setObjectName(QStringLiteral("sgXueXiLog"));
+    sgXueXiLog->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgXueXiLog->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgXueXiLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgXueXiLog->verticalHeader()->hide();
+    sgXueXiLog->horizontalHeader()->setHighlightSections(false);
+    sgXueXiLog->setAlternatingRowColors(true);
+    connect(sgXueXiLog, &QTableWidget::itemSelectionChanged, this, &TMainForm::sgXueXiLogClick);
+    gridLayout->addWidget(sgXueXiLog);
+    tableLayout->addWidget(GroupBox9, 1);
+
+    auto *GroupBox10 = new QGroupBox(QStringLiteral("课程及章节信息"), PanelsgXueXiLog);
+    GroupBox10->setObjectName(QStringLiteral("GroupBox10"));
+    auto *details = new QGridLayout(GroupBox10);
+    details->setColumnStretch(1, 1);
+    lblJJKeCheng = new QLabel(GroupBox10);
+    lblJJKeCheng->setObjectName(QStringLiteral("lblJJKeCheng"));
+    lblJJZhangJie = new QLabel(GroupBox10);
+    lblJJZhangJie->setObjectName(QStringLiteral("lblJJZhangJie"));
+    for (QLabel *label : {lblJJKeCheng, lblJJZhangJie}) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    details->addWidget(new QLabel(QStringLiteral("【课程名称：】"), GroupBox10), 0, 0);
+    details->addWidget(lblJJKeCheng, 0, 1);
+    details->addWidget(new QLabel(QStringLiteral("【章节名称：】"), GroupBox10), 1, 0);
+    details->addWidget(lblJJZhangJie, 1, 1);
+    tableLayout->addWidget(GroupBox10);
+    ProgressArea->addWidget(PanelsgXueXiLog);
+
+    Content->addWidget(PanelXueXiJinJie);
+    resetLogGrid(sgXueXiLog);
+    plotCurve({});
+}
+
+void TMainForm::SpeedButton8Click()
+{
+    XueXiLogList.clear();
+    guarded(this, [this] { m_dm->GetXueXiLog(); });
+    sbXXXQXClick();
+    bringToFront(PanelXueXiJinJie);
+}
+
+void TMainForm::sbXXXQXClick()
+{
+    Chart->removeAllSeries();
+    ProgressArea->setCurrentWidget(PanelQuXian);
+
+    // Rebuilding moves the selection; the detail labels keep what the learner last chose.
+    const QSignalBlocker blocker(sgXueXiLog);
+    resetLogGrid(sgXueXiLog);
+
+    if (XueXiLogList.isEmpty()) {
+        plotCurve({});
+        return;
+    }
+    sgXueXiLog->setRowCount(XueXiLogList.count());
+    QList<QPointF> points;
+    for (int i = 0; i < XueXiLogList.count(); ++i) {
+        const TXueXiLog *log = XueXiLogList[i];
+        const int rate = correctRate(log->T_true, log->T_false);
+        sgXueXiLog->setItem(i, 0, cell(logDate(log->T_ID)));
+        sgXueXiLog->setItem(i, 1, cell(log->T_true));
+        sgXueXiLog->setItem(i, 2, cell(log->T_false));
+        sgXueXiLog->setItem(i, 3, cell(log->T_notdo));
+        sgXueXiLog->setItem(i, 4, cell(log->T_havdo));
+        sgXueXiLog->setItem(i, 5, cell(log->T_time));
+        sgXueXiLog->setItem(i, 6, cell(log->T_score));
+        sgXueXiLog->setItem(i, 7, cell(QString::number(rate) + QLatin1Char('%')));
+        sgXueXiLog->setItem(i, 8, cell(log->T_type));
+        points << QPointF(i + 1, rate);
+    }
+    plotCurve(points);
+    ProgressArea->setCurrentWidget(PanelQuXian);
+}
+
+void TMainForm::plotCurve(const QList<QPointF> &points)
+{
+    Chart->removeAllSeries();
+    for (const QString &label : ChartAxisX->categoriesLabels())
+        ChartAxisX->remove(label);
+    const int n = int(points.size());
+    ChartAxisX->setRange(0.5, n + 0.5);
+    // Every label while they fit; beyond some twenty, every k-th so they stay readable.
+    const int step = std::max(1, (n + 19) / 20);
+    for (int i = 0; i < n; i += step)
+        ChartAxisX->append(QString::number(i + 1), i + 1);
+    if (points.isEmpty())
+        return;
+
+    const auto attach = [this](QAbstractSeries *series) {
+        Chart->addSeries(series);
+        series->attachAxis(ChartAxisX);
+        series->attachAxis(ChartAxisY);
+        for (QLegendMarker *marker : Chart->legend()->markers(series))
+            marker->setVisible(false);
+    };
+
+    if (cb3D->isChecked()) {
+        // Depth: a ribbon between the curve and a copy pushed down and to the right, drawn
+        // behind the curve; the point labels above the curve stay clear of it.
+        const qreal dx = (ChartAxisX->max() - ChartAxisX->min()) * 0.012;
+        const qreal dy = -(ChartAxisY->max() - ChartAxisY->min()) * 0.03;
+        auto *depth = new QAreaSeries;
+        depth->setObjectName(QStringLiteral("ChartDepth"));
+        auto *front = new QLineSeries(depth);
+        auto *back = new QLineSeries(depth);
+        for (const QPointF &p : points) {
+            front->append(p);
+            back->append(p.x() + dx, p.y() + dy);
+        }
+        depth->setUpperSeries(back);
+        depth->setLowerSeries(front);
+        depth->setBrush(QColor(150, 20, 20, 110));
+        depth->setPen(QPen(QColor(110, 0, 0, 160), 1));
+        attach(depth);
+    }
+
+    auto *series = new QLineSeries;
+    series->setObjectName(QStringLiteral("ChartCurve"));
+    series->setName(QStringLiteral("正确率"));
+    series->append(points);
+    series->setPen(QPen(PointColour, cb3D->isChecked() ? 2.5 : 2));
+    series->setPointsVisible(true);
+    series->setMarkerSize(5);
+    series->setPointLabelsVisible(true);
+    series->setPointLabelsFormat(QStringLiteral("@xPoint"));
+    series->setPointLabelsClipping(false);
+    series->setPointLabelsColor(QColor(40, 40, 40));
+    QFont labelFont = series->pointLabelsFont();
+    labelFont.setBold(true);
+    series->setPointLabelsFont(labelFont);
+    for (int i = 0; i < n; ++i)
+        series->setPointConfiguration(i, {{QXYSeries::PointConfiguration::Color, PointColour},
+                                          {QXYSeries::PointConfiguration::Size, 5}});
+    attach(series);
+}
+
+void TMainForm::SpeedButton25Click()
+{
+    sgXueXiLog->selectRow(0);
+    ProgressArea->setCurrentWidget(PanelsgXueXiLog);
+    if (!XueXiLogList.isEmpty())
+        showLogDetails(sgXueXiLog->currentRow());
+}
+
+void TMainForm::sgXueXiLogClick()
+{
+    showLogDetails(sgXueXiLog->currentRow());
+}
+
+void TMainForm::showLogDetails(int row)
+{
+    if (row < 0 || row >= XueXiLogList.count())
+        return;
+    lblJJKeCheng->setText(XueXiLogList[row]->T_KeCheng);
+    lblJJZhangJie->setText(XueXiLogList[row]->T_ZhangJie);
+}
+
+void TMainForm::SpeedButton26Click()
+{
+    // A failed delete leaves list and views as they were.
+    if (!guarded(this, [this] { m_dm->DeleteXueXiLog(); }))
+        return;
+    XueXiLogList.clear();
+    sbXXXQXClick();
+}
+
+void TMainForm::cb3DClick()
+{
+    // The curve is redrawn from its own points, so switching needs no trip to the store.
+    QList<QPointF> points;
+    for (QAbstractSeries *series : Chart->series())
+        if (auto *line = qobject_cast<QLineSeries *>(series))
+            points = line->points();
+    plotCurve(points);
+}
