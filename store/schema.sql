@@ -11,6 +11,8 @@ CREATE TABLE tabZhangJie (
     M_ID   TEXT,
     M_Type TEXT                       -- "1" practice chapter, "2" exam paper
 );
+-- A random draw over a course reaches its questions through its chapters.
+CREATE INDEX idxChapterCourse ON tabZhangJie (M_ID, Z_ID);
 CREATE TABLE tabItem (
     I_ID          TEXT PRIMARY KEY,
     Z_ID          TEXT,

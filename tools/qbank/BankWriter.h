@@ -1,5 +1,7 @@
 #pragma once
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
@@ -54,7 +56,11 @@ public:
     void commit();
 
 private:
+    QSqlQuery &statement(const QString &sql);
+
     QSqlDatabase m_db;
+    // Prepared once per statement text: a large bank runs the same few inserts many times.
+    QHash<QString, QSqlQuery> m_statements;
     QString m_connection;
     QString m_file;
     bool m_committed = false;

@@ -1,0 +1,728 @@
+// The question-bank tool: checking a source folder, building, exporting, checking a built
+// bank, and the synthetic bank.
+#include "store/UnitDM.h"
+#include "tools/qbank/BankSynth.h"
+#include "tools/qbank/BankWriter.h"
+#include "tools/qbank/QbankCli.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run qbank(const QStringList &args, const QString &input = QString())
+{
+    Run run;
+    QString in = input;
+    QTextStream inStream(&in);
+    QTextStream outStream(&run.out);
+    QTextStream errStream(&run.err);
+    run.code = runQbank(args, inStream, outStream, errStream);
+    return run;
+}
+
+QJsonObject parseObject(const char *json)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray(json), &error);
+    if (error.error != QJsonParseError::NoError)
+        qFatal("bad fixture JSON: %s", qPrintable(error.errorString()));
+    return doc.object();
+}
+
+// A small sound source: one course of every question type, a second course, a picture.
+const char *const AccountsJson = R"({"accounts": [
+  {"id": "1001", "name": "库存现金", "children": [{"id": "1001", "name": "库存现金"}]},
+  {"id": "1002", "name": "银行存款", "children": [{"id": "1002", "name": "银行存款"}]},
+  {"id": "2221", "name": "应交税费", "children": [{"id": "222101", "name": "应交增值税"}]}]})";
+
+const char *const PagesJson = R"({
+  "guide": [{"caption": "考试大纲", "page": "guide/dg.htm", "kind": "FALSE"}],
+  "help": [{"caption": "官方网站", "page": "https://acctprep.example.org/", "kind": "TRUE"}]})";
+
+const char *const CourseJson = R"({"id": "02", "name": "会计基础", "docUrl": "",
+  "chapters": [
+    {"id": "0201", "name": "第一章 总论", "kind": "chapter",
+     "handouts": [{"page": "jy/0201.htm", "kind": "FALSE"}],
+     "questions": [
+       {"id": "0201-001", "type": "1", "text": "会计的基本职能是（ ）。",
+        "options": {"A": "核算和监督", "B": "预测和决策", "C": "计划和控制", "D": "分析和考核"},
+        "answer": "A", "explanation": "基本职能是核算和监督。", "score": 1, "fav": true},
+       {"id": "0201-002", "type": "2", "text": "会计基本假设有（ ）。",
+        "options": {"A": "会计主体", "B": "持续经营", "C": "权责发生制", "D": "货币计量"},
+        "answer": "ABD", "explanation": "权责发生制是核算基础。", "score": 2},
+       {"id": "0201-003", "type": "3", "text": "会计分期以持续经营为前提。",
+        "options": {"A": "正确", "B": "错误"}, "answer": "A", "score": 1, "mark": true},
+       {"id": "0201-004", "type": "4", "text": "计算题：\n(1) 提现；\n(2) 月末余额。",
+        "keys": ["借:库存现金=1000;贷:银行存款=1000", "5000"],
+        "answer": "见分录", "explanation": "提现使现金增加。", "score": 10},
+       {"id": "0201-005", "type": "5", "text": "案例：甲公司的情况如下。",
+        "subquestions": [
+          {"text": "小题一（ ）。", "type": "1", "options": {"A": "甲", "B": "乙"}, "answer": "B",
+           "explanation": "乙。", "score": 2},
+          {"text": "小题二（ ）。", "type": "2", "options": {"A": "甲", "B": "乙", "C": "丙"}, "answer": "AC",
+           "score": 2}],
+        "score": 4}]},
+    {"id": "0291", "name": "模拟试卷一", "kind": "paper",
+     "questions": [
+       {"id": "0291-001", "type": "1", "text": "看图回答（ ）。",
+        "options": {"A": "借方", "B": "贷方"}, "answer": "B", "score": 1, "picture": "p.png"}]}]})";
+
+const char *const SecondCourseJson = R"({"id": "01", "name": "财经法规与会计职业道德", "docUrl": "",
+  "chapters": [
+    {"id": "0101", "name": "第一章 会计法律制度", "kind": "chapter",
+     "questions": [
+       {"id": "0101-001", "type": "1", "text": "会计法的立法宗旨是（ ）。",
+        "options": {"A": "规范会计行为", "B": "增加收入"}, "answer": "A", "score": 1}]}]})";
+
+// Sets (or with "<delete>" removes) the value at a path such as "chapters[0].questions[1].answer".
+QJsonValue patched(const QJsonValue &node, QStringList path, const QJsonValue &value, bool remove)
+{
+    const QString head = path.takeFirst();
+    if (head.startsWith(QLatin1Char('['))) {
+        QJsonArray array = node.toArray();
+        const int index = head.mid(1, head.size() - 2).toInt();
+        if (path.isEmpty()) {
+            if (remove)
+                array.removeAt(index);
+            else
+                array[index] = value;
+        } else {
+            array[index] = patched(array.at(index), path, value, remove);
+        }
+        return array;
+    }
+    QJsonObject object = node.toObject();
+    if (path.isEmpty()) {
+        if (remove)
+            object.remove(head);
+        else
+            object[head] = value;
+    } else {
+        object[head] = patched(object.value(head), path, value, remove);
+    }
+    return object;
+}
+
+QStringList splitPath(const QString &path)
+{
+    static const QRegularExpression segment(QStringLiteral("([^.\\[\\]]+)|(\\[\\d+\\])"));
+    QStringList parts;
+    for (auto it = segment.globalMatch(path); it.hasNext();)
+        parts << it.next().captured(0);
+    return parts;
+}
+
+// Writes the sound source into dir, changed as asked: a file's whole text, or one value.
+void writeSource(const QString &dir, const QString &file = QString(), const QString &path = QString(),
+                 const QString &json = QString())
+{
+    QDir root(dir);
+    root.mkpath(QStringLiteral("courses"));
+    root.mkpath(QStringLiteral("pictures"));
+    QMap<QString, QJsonObject> files{{QStringLiteral("accounts.json"), parseObject(AccountsJson)},
+                                     {QStringLiteral("pages.json"), parseObject(PagesJson)},
+                                     {QStringLiteral("courses/c.json"), parseObject(CourseJson)},
+                                     {QStringLiteral("courses/d.json"), parseObject(SecondCourseJson)}};
+    QMap<QString, QByteArray> raw;
+    if (!file.isEmpty() && path.isEmpty()) {
+        raw[file] = json.toUtf8();
+    } else if (!file.isEmpty()) {
+        const bool remove = json == QLatin1String("<delete>");
+        QJsonValue value;
+        if (!remove) {
+            const QJsonDocument wrapped = QJsonDocument::fromJson(("[" + json + "]").toUtf8());
+            QVERIFY2(wrapped.isArray(), qPrintable(json));
+            value = wrapped.array().at(0);
+        }
+        files[file] = patched(files[file], splitPath(path), value, remove).toObject();
+    }
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        QFile f(root.filePath(it.key()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(raw.contains(it.key()) ? raw.value(it.key()) : QJsonDocument(it.value()).toJson());
+    }
+    QFile picture(root.filePath(QStringLiteral("pictures/p.png")));
+    QVERIFY(picture.open(QIODevice::WriteOnly));
+    picture.write("not really a picture");
+}
+
+QStringList filesUnder(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(dir).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs one statement on a built bank.
+void alter(const QString &db, const QString &sql)
+{
+    TDataModuleMain dm(db);
+    QSqlQuery query(dm.database());
+    QVERIFY2(query.exec(sql), qPrintable(sql));
+    QVERIFY(query.numRowsAffected() > 0);
+}
+
+QString sampleSource()
+{
+    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/sample"));
+}
+
+}
+
+class TestTools : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void soundSourceBuildsAndChecksClean()
+    {
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("out/sys.db"));
+        const Run build = qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db});
+        QVERIFY2(build.code == 0, qPrintable(build.err));
+        QVERIFY(QFileInfo(tmp.filePath(QStringLiteral("out/p.png"))).isFile());
+
+        // The program reads what was built: texts deciphered, sub-questions split.
+        TDataModuleMain dm(db);
+        QSqlQuery q(dm.database());
+        QVERIFY(q.exec(QStringLiteral("select I_DETAL, I_A, I_ANSWER, I_FAV, I_MARK from tabItem where I_ID = '0201-001'")));
+        QVERIFY(q.next());
+        QVERIFY(q.value(0).toString() != QStringLiteral("会计的基本职能是（ ）。"));
+        QCOMPARE(TDataModuleMain::DcStr(q.value(0).toString()), QStringLiteral("会计的基本职能是（ ）。"));
+        QCOMPARE(TDataModuleMain::DcStr(q.value(2).toString()), QStringLiteral("A"));
+        QCOMPARE(q.value(3).toInt(), 1);
+        QVERIFY(q.exec(QStringLiteral("select I_A, I_B, I_C from tabItem where I_ID = '0201-004'")));
+        QVERIFY(q.next());
+        QCOMPARE(TDataModuleMain::DcStr(q.value(0).toString()), QStringLiteral("借:库存现金=1000;贷:银行存款=1000"));
+        QCOMPARE(TDataModuleMain::DcStr(q.value(1).toString()), QStringLiteral("5000"));
+        QCOMPARE(TDataModuleMain::DcStr(q.value(2).toString()), QStringLiteral("-"));
+        QVERIFY(q.exec(QStringLiteral("select EX_No, EX_TYPE, EX_SCORE from tabExItem where I_ID = '0201-005' order by EX_No")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+        QVERIFY(q.next());
+        QCOMPARE(q.value(1).toString(), QStringLiteral("2"));
+        QVERIFY(q.exec(QStringLiteral("select M_ID, M_Type from tabZhangJie where Z_ID = '0291'")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("02"));
+        QCOMPARE(q.value(1).toString(), QStringLiteral("2"));
+
+        const Run check = qbank({QStringLiteral("check"), db});
+        QVERIFY2(check.code == 0, qPrintable(check.err));
+        QVERIFY(check.out.contains(QStringLiteral(": ok: 2 courses, 3 chapters and papers, 7 questions")));
+    }
+
+    void everyProblemIsReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("expected");
+
+        const QString q0 = QStringLiteral("chapters[0].questions[0]");
+        const QString q1 = QStringLiteral("chapters[0].questions[1]");
+        const QString q2 = QStringLiteral("chapters[0].questions[2]");
+        const QString q3 = QStringLiteral("chapters[0].questions[3]");
+        const QString q4 = QStringLiteral("chapters[0].questions[4]");
+        const QString c = QStringLiteral("courses/c.json");
+        const auto row = [&](const char *name, const QString &file, const QString &path, const QString &json,
+                             const QString &expected) { QTest::newRow(name) << file << path << json << expected; };
+
+        row("unknown type", c, q0 + ".type", "\"7\"", c + ": " + q0 + ".type: unknown type \"7\"");
+        row("absent option", c, q0 + ".answer", "\"E\"", c + ": " + q0 + ".answer: letter \"E\" names an absent option");
+        row("single of two letters", c, q0 + ".answer", "\"AB\"",
+            c + ": " + q0 + ".answer: a single-choice answer takes one letter, not \"AB\"");
+        row("true/false of two letters", c, q2 + ".answer", "\"AB\"",
+            c + ": " + q2 + ".answer: a true/false answer takes one letter, not \"AB\"");
+        row("letters out of order", c, q1 + ".answer", "\"BA\"",
+            c + ": " + q1 + ".answer: letters of answer \"BA\" are not in A…F order");
+        row("letter repeated", c, q1 + ".answer", "\"AAB\"", c + ": " + q1 + ".answer: letter \"A\" is repeated");
+        row("not a letter", c, q1 + ".answer", "\"A,B\"", c + ": " + q1 + ".answer: \",\" in answer \"A,B\" is not an option letter");
+        row("empty answer", c, q0 + ".answer", "\"\"", c + ": " + q0 + ".answer: answer is empty");
+        row("sub-question answer", c, q4 + ".subquestions[1].answer", "\"AD\"",
+            c + ": " + q4 + ".subquestions[1].answer: letter \"D\" names an absent option");
+        row("key neither entry nor amount", c, q3 + ".keys[1]", "\"五千元\"",
+            c + ": " + q3 + ".keys[1]: \"五千元\" is neither an entry list");
+        row("amount with separator", c, q3 + ".keys[1]", "\"5,000\"", c + ": " + q3 + ".keys[1]: \"5,000\" is neither");
+        row("entry line without =", c, q3 + ".keys[0]", "\"借:库存现金1000;贷:银行存款=1000\"",
+            c + ": " + q3 + ".keys[0]: entry line 1 \"借:库存现金1000\" does not read 借:account=amount");
+        row("entry line with a bad amount", c, q3 + ".keys[0]", "\"借:库存现金=1000;贷:银行存款=一千\"",
+            c + ": " + q3 + ".keys[0]: entry line 2: amount \"一千\" is not a plain decimal number");
+        row("entry line of an unknown account", c, q3 + ".keys[0]", "\"借:现金=1000;贷:银行存款=1000\"",
+            c + ": " + q3 + ".keys[0]: entry line 1: account \"现金\" is not in accounts.json");
+        row("empty entry line", c, q3 + ".keys[0]", "\"借:库存现金=1000;;贷:银行存款=1000\"",
+            c + ": " + q3 + ".keys[0]: entry line 2 \"\" does not read");
+        row("no keys", c, q3 + ".keys", "[]", c + ": " + q3 + ".keys: a calculation question needs 1 to 6 keys, not 0");
+        row("seven keys", c, q3 + ".keys", "[\"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\"]",
+            c + ": " + q3 + ".keys: a calculation question needs 1 to 6 keys, not 7");
+        row("keys missing", c, q3 + ".keys", "<delete>", c + ": " + q3 + ".keys: missing");
+        row("case without sub-questions", c, q4 + ".subquestions", "[]",
+            c + ": " + q4 + ".subquestions: a case question needs sub-questions");
+        row("case sub-questions missing", c, q4 + ".subquestions", "<delete>",
+            c + ": " + q4 + ".subquestions: a case question needs sub-questions");
+        row("missing picture", c, "chapters[1].questions[0].picture", "\"nope.png\"",
+            c + ": chapters[1].questions[0].picture: picture \"nope.png\" is missing from pictures/");
+        row("picture with a folder", c, "chapters[1].questions[0].picture", "\"../p.png\"",
+            c + ": chapters[1].questions[0].picture: picture \"../p.png\" must be a plain file name");
+        row("duplicate question", c, q1 + ".id", "\"0201-001\"",
+            c + ": " + q1 + ".id: duplicate question id \"0201-001\" (first at " + c + ": " + q0 + ")");
+        row("duplicate question across courses", "courses/d.json", "chapters[0].questions[0].id", "\"0201-001\"",
+            "courses/d.json: chapters[0].questions[0].id: duplicate question id \"0201-001\" (first at " + c + ": " + q0 + ")");
+        row("duplicate chapter", c, "chapters[1].id", "\"0201\"",
+            c + ": chapters[1].id: duplicate chapter id \"0201\" (first at " + c + ": chapters[0])");
+        row("duplicate course", "courses/d.json", "id", "\"02\"",
+            "courses/d.json: id: duplicate course id \"02\" (first at " + c + ")");
+        row("duplicate account", "accounts.json", "accounts[1].children[0].id", "\"1001\"",
+            "accounts.json: accounts[1].children[0].id: duplicate account id \"1001\" (first at accounts.json: accounts[0].children[0])");
+        row("text outside GBK", c, q0 + ".text", "\"价格¥5\"",
+            c + ": " + q0 + ".text: character \"¥\" (U+00A5, at 3) is not in the GBK code page");
+        row("option outside GBK", c, q0 + ".options.B", "\"😀\"",
+            c + ": " + q0 + ".options.B: character \"😀\" (U+1F600, at 1) is not in the GBK code page");
+        row("key outside GBK", c, q3 + ".keys[1]", "\"5000₩\"", c + ": " + q3 + ".keys[1]: character \"₩\" (U+20A9, at 5)");
+        // Columns count characters, not the bytes of the UTF-8 text.
+        row("bad JSON", c, QString(), "{\n  \"id\": \"02\",\n  \"name\": \"会计基础\", \"docUrl\": x\n}",
+            c + ": line 3, column 29: bad JSON:");
+        row("bad JSON in accounts", "accounts.json", QString(), "{\"accounts\": [\n  {\"id\": 1001}\n  {\"id\": 2}]}",
+            "accounts.json: line 3, column 4: bad JSON:");
+        row("not an object", "pages.json", QString(), "[]", "pages.json: must hold one JSON object");
+        row("unknown chapter kind", c, "chapters[1].kind", "\"exam\"",
+            c + ": chapters[1].kind: kind \"exam\" is neither \"chapter\" nor \"paper\"");
+        row("unknown field", c, q0 + ".explaination", "\"拼错\"", c + ": " + q0 + ".explaination: unknown field");
+        row("score as text", c, q0 + ".score", "\"1\"", c + ": " + q0 + ".score: must be a whole number, not a text");
+        row("options on a calculation", c, q3 + ".options", "{\"A\": \"x\"}",
+            c + ": " + q3 + ".options: a calculation question takes keys, not options");
+        row("option letter G", c, q0 + ".options.G", "\"x\"", c + ": " + q0 + ".options.G: \"G\" is not an option letter");
+        row("option text dash", c, q0 + ".options.B", "\"-\"", c + ": " + q0 + ".options.B: option text is empty");
+        row("one option", c, q2 + ".options", "{\"A\": \"正确\"}", c + ": " + q2 + ".options: a choice question needs at least two options");
+        row("empty stem", c, q0 + ".text", "\"\"", c + ": " + q0 + ".text: is empty");
+        // A missing field is reported once, not also as empty.
+        row("missing id", c, q0 + ".id", "<delete>", c + ": " + q0 + ".id: missing\n1 problem; nothing written");
+        row("missing answer", c, q0 + ".answer", "<delete>", c + ": " + q0 + ".answer: missing\n1 problem; nothing written");
+    }
+
+    void everyProblemIsReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, path);
+        QFETCH(QString, json);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, file, path, json);
+        const QString db = tmp.filePath(QStringLiteral("out/sys.db"));
+        const Run run = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+        QVERIFY(run.err.contains(QStringLiteral("nothing written")));
+        QVERIFY(!QFileInfo::exists(db));
+        QVERIFY(!QFileInfo::exists(tmp.filePath(QStringLiteral("out/p.png"))));
+    }
+
+    void problemsInSeveralFilesAreAllListed()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/c.json"), QStringLiteral("chapters[0].questions[0].answer"),
+                    QStringLiteral("\"E\""));
+        QFile broken(QDir(src).filePath(QStringLiteral("courses/d.json")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("{ \"id\": ");
+        broken.close();
+        const Run run = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), tmp.filePath(QStringLiteral("sys.db"))});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("courses/c.json: chapters[0].questions[0].answer: letter \"E\"")),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("courses/d.json: line 1, column 9: bad JSON")), qPrintable(run.err));
+        QVERIFY(run.err.contains(QStringLiteral("2 problems; nothing written")));
+    }
+
+    void acceptedVariants_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("json");
+        QTest::newRow("trailing semicolon") << "chapters[0].questions[3].keys[0]"
+                                            << "\"借:库存现金=1000;贷:银行存款=1000;\"";
+        QTest::newRow("one key") << "chapters[0].questions[3].keys" << "[\"5000\"]";
+        QTest::newRow("six keys") << "chapters[0].questions[3].keys" << "[\"1\", \"2\", \"3\", \"4\", \"5\", \"6.5\"]";
+        QTest::newRow("negative amount") << "chapters[0].questions[3].keys[1]" << "\"-200.50\"";
+        QTest::newRow("sub-account in an entry") << "chapters[0].questions[3].keys[0]"
+                                                 << "\"借:应交增值税=130;贷:银行存款=130\"";
+        QTest::newRow("multiple choice of one letter") << "chapters[0].questions[1].answer" << "\"B\"";
+        QTest::newRow("case score left out") << "chapters[0].questions[4].score" << "<delete>";
+        QTest::newRow("fullwidth yen") << "chapters[0].questions[0].text" << "\"价格￥5\"";
+    }
+
+    void acceptedVariants()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, json);
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")), QStringLiteral("courses/c.json"), path, json);
+        const Run run = qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"),
+                               tmp.filePath(QStringLiteral("sys.db"))});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+    }
+
+    void missingLocalPageIsOnlyAWarning()
+    {
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        QDir(tmp.filePath(QStringLiteral("src"))).mkpath(QStringLiteral("html/jy"));
+        QFile page(tmp.filePath(QStringLiteral("src/html/jy/0201.htm")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        const Run run = qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"),
+                               tmp.filePath(QStringLiteral("sys.db"))});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.err.contains(QStringLiteral("warning: pages.json: guide[0].page: page \"guide/dg.htm\" is not under")),
+                 qPrintable(run.err));
+        QVERIFY(!run.err.contains(QStringLiteral("jy/0201.htm")));
+        QVERIFY(!run.err.contains(QStringLiteral("acctprep.example.org")));
+    }
+
+    void existingBankIsReplacedOnlyWithForce()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src);
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db}).code, 0);
+        const QByteArray first = contents(db);
+
+        const Run again = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        QCOMPARE(again.code, 1);
+        QVERIFY2(again.err.contains(QStringLiteral("exists; nothing written (use --force")), qPrintable(again.err));
+        QCOMPARE(contents(db), first);
+
+        const Run synth = qbank({QStringLiteral("synth"), QStringLiteral("--questions"), QStringLiteral("10"),
+                                 QStringLiteral("-o"), db});
+        QCOMPARE(synth.code, 1);
+        QCOMPARE(contents(db), first);
+
+        // A source with a problem leaves the old bank whole, even with --force.
+        writeSource(src, QStringLiteral("courses/c.json"), QStringLiteral("chapters[0].questions[0].answer"),
+                    QStringLiteral("\"Z\""));
+        QCOMPARE(qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--force")}).code, 1);
+        QCOMPARE(contents(db), first);
+
+        writeSource(src);
+        const Run forced = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--force")});
+        QVERIFY2(forced.code == 0, qPrintable(forced.err));
+        QVERIFY(!QFileInfo::exists(db + QStringLiteral(".part")));
+        QCOMPARE(qbank({QStringLiteral("check"), db}).code, 0);
+
+        const QString exported = tmp.filePath(QStringLiteral("export"));
+        QCOMPARE(qbank({QStringLiteral("export"), db, QStringLiteral("-o"), exported}).code, 0);
+        QCOMPARE(qbank({QStringLiteral("export"), db, QStringLiteral("-o"), exported}).code, 1);
+        QCOMPARE(qbank({QStringLiteral("export"), db, QStringLiteral("-o"), exported, QStringLiteral("--force")}).code, 0);
+    }
+
+    void exportBuildExportGivesTheSameFiles()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src);
+        const auto step = [&](const QStringList &args) {
+            const Run run = qbank(args);
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+        };
+        step({QStringLiteral("build"), src, QStringLiteral("-o"), tmp.filePath(QStringLiteral("a/sys.db"))});
+        step({QStringLiteral("export"), tmp.filePath(QStringLiteral("a/sys.db")), QStringLiteral("-o"), tmp.filePath(QStringLiteral("e1"))});
+        step({QStringLiteral("build"), tmp.filePath(QStringLiteral("e1")), QStringLiteral("-o"), tmp.filePath(QStringLiteral("b/sys.db"))});
+        step({QStringLiteral("export"), tmp.filePath(QStringLiteral("b/sys.db")), QStringLiteral("-o"), tmp.filePath(QStringLiteral("e2"))});
+
+        const QStringList files = filesUnder(tmp.filePath(QStringLiteral("e1")));
+        QCOMPARE(files, (QStringList{QStringLiteral("accounts.json"), QStringLiteral("courses/01.json"),
+                                     QStringLiteral("courses/02.json"), QStringLiteral("pages.json"),
+                                     QStringLiteral("pictures/p.png")}));
+        QCOMPARE(filesUnder(tmp.filePath(QStringLiteral("e2"))), files);
+        for (const QString &file : files)
+            QCOMPARE(contents(tmp.filePath(QStringLiteral("e2/") + file)), contents(tmp.filePath(QStringLiteral("e1/") + file)));
+
+        // The export says what the source said, in the format's own key order.
+        const QByteArray course = contents(tmp.filePath(QStringLiteral("e1/courses/02.json")));
+        QCOMPARE(QJsonDocument::fromJson(course).object(), parseObject(CourseJson));
+        QCOMPARE(QJsonDocument::fromJson(contents(tmp.filePath(QStringLiteral("e1/accounts.json")))).object(),
+                 parseObject(AccountsJson));
+        QCOMPARE(QJsonDocument::fromJson(contents(tmp.filePath(QStringLiteral("e1/pages.json")))).object(),
+                 parseObject(PagesJson));
+        QVERIFY(course.startsWith("{\n  \"id\": \"02\",\n  \"name\": \"会计基础\","));
+        QVERIFY(course.indexOf("\"text\"") < course.indexOf("\"options\""));
+    }
+
+    void checkReportsDamagedBanks_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain text in a cipher column")
+            << "update tabItem set I_DETAL = '会计的基本职能' where I_ID = '0201-001'"
+            << "tabItem I_ID=0201-001 I_DETAL: does not decipher (not a cipher text)";
+        QTest::newRow("non-hex digits")
+            << "update tabItem set I_ANSWER = 'ZZ' || substr(I_ANSWER, 3) where I_ID = '0201-002'"
+            << "tabItem I_ID=0201-002 I_ANSWER: does not decipher (not a cipher text)";
+        QTest::newRow("one digit changed")
+            << "update tabItem set I_A = substr(I_A, 1, 6) || (case substr(I_A, 7, 1) when '0' then '1' else '0' end) "
+               "|| substr(I_A, 8) where I_ID = '0201-001'"
+            << "tabItem I_ID=0201-001 I_A: does not decipher (the cipher text is damaged)";
+        QTest::newRow("cut short")
+            << "update tabExItem set EX_ANSWER = substr(EX_ANSWER, 1, 5) where I_ID = '0201-005' and EX_No = 2"
+            << "tabExItem I_ID=0201-005 EX_No=2 EX_ANSWER: does not decipher";
+        QTest::newRow("answer naming an absent option")
+            << "update tabItem set I_ANSWER = (select I_ANSWER from tabItem where I_ID = '0201-002') "
+               "where I_ID = '0201-003'"
+            << "tabItem I_ID=0201-003 I_ANSWER: letter \"D\" names an absent option";
+        QTest::newRow("unknown type") << "update tabItem set I_TYPE = '6' where I_ID = '0201-003'"
+                                      << "tabItem I_ID=0201-003 I_TYPE: unknown type \"6\"";
+        QTest::newRow("chapter of an unknown course") << "update tabZhangJie set M_ID = '09' where Z_ID = '0291'"
+                                                      << "tabZhangJie Z_ID=0291 M_ID: course \"09\" is not in tabMoudle";
+        QTest::newRow("question of an unknown chapter") << "update tabItem set Z_ID = '0299' where I_ID = '0201-001'"
+                                                        << "tabItem I_ID=0201-001 Z_ID: chapter \"0299\" is not in tabZhangJie";
+        QTest::newRow("sub-questions of a plain question")
+            << "update tabExItem set I_ID = '0201-001' where I_ID = '0201-005' and EX_No = 1"
+            << "tabExItem I_ID=0201-001 EX_No=1 I_ID: question \"0201-001\" is not a case question";
+        QTest::newRow("case without sub-questions") << "delete from tabExItem where I_ID = '0201-005'"
+                                                    << "tabItem I_ID=0201-005 (rows of tabExItem): a case question needs sub-questions";
+        QTest::newRow("gap in calculation keys")
+            << "update tabItem set I_B = I_C, I_C = I_B where I_ID = '0201-004'"
+            << "tabItem I_ID=0201-004 I_B: key is empty";
+        QTest::newRow("entry key of an unknown account") << "delete from tabKeMu where C_NAME = '库存现金'"
+                                                         << "tabItem I_ID=0201-004 I_A: entry line 1: account \"库存现金\" is not in tabKeMu";
+        QTest::newRow("unknown chapter kind") << "update tabZhangJie set M_Type = '3' where Z_ID = '0291'"
+                                              << "tabZhangJie Z_ID=0291 M_Type: kind \"3\" is neither \"1\" (chapter) nor \"2\" (paper)";
+    }
+
+    void checkReportsDamagedBanks()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("app/Data/sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db}).code, 0);
+        alter(db, sql);
+        const Run run = qbank({QStringLiteral("check"), db});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void checkLooksForPicturesNextToTheBank()
+    {
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("Data/sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db}).code, 0);
+        QVERIFY(QFile::remove(tmp.filePath(QStringLiteral("Data/p.png"))));
+        const Run run = qbank({QStringLiteral("check"), db});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("tabItem I_ID=0291-001 I_PIC: picture \"p.png\" is missing from ")),
+                 qPrintable(run.err));
+    }
+
+    void checkRefusesWhatIsNotABank_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("missing") << QByteArray() << "文件不存在";
+        QTest::newRow("not a database") << QByteArray("just text, no tables at all") << "无法打开题库文件";
+    }
+
+    void checkRefusesWhatIsNotABank()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        if (!bytes.isEmpty()) {
+            QFile f(db);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        const Run run = qbank({QStringLiteral("check"), db});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(expected), qPrintable(run.err));
+    }
+
+    void synthMakesARealisticBank_data()
+    {
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("courses");
+        QTest::newRow("two courses") << 2000 << 2;
+        QTest::newRow("three courses") << 1500 << 3;
+        QTest::newRow("fewer than a paper") << 40 << 1;
+    }
+
+    void synthMakesARealisticBank()
+    {
+        QFETCH(int, questions);
+        QFETCH(int, courses);
+        QTemporaryDir tmp;
+        const QString db = tmp.filePath(QStringLiteral("synth.db"));
+        const Run run = qbank({QStringLiteral("synth"), QStringLiteral("--questions"), QString::number(questions),
+                               QStringLiteral("--courses"), QString::number(courses), QStringLiteral("-o"), db});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const Run check = qbank({QStringLiteral("check"), db});
+        QVERIFY2(check.code == 0, qPrintable(check.err.left(2000)));
+
+        TDataModuleMain dm(db);
+        QSqlQuery q(dm.database());
+        const auto scalar = [&](const QString &sql) {
+            if (!q.exec(sql) || !q.next())
+                qFatal("%s", qPrintable(sql));
+            return q.value(0).toInt();
+        };
+        QCOMPARE(scalar(QStringLiteral("select count(*) from tabItem")), questions);
+        QCOMPARE(scalar(QStringLiteral("select count(*) from tabMoudle")), courses);
+
+        // Shares by type over the whole bank: 35% single, 30% multiple, 30% true/false, 5% analysis.
+        const double n = questions;
+        const auto share = [&](const QString &types) {
+            return scalar(QStringLiteral("select count(*) from tabItem where I_TYPE in (%1)").arg(types)) / n;
+        };
+        const double slack = questions >= 1000 ? 0.015 : 0.1;
+        QVERIFY(qAbs(share(QStringLiteral("'1'")) - 0.35) <= slack);
+        QVERIFY(qAbs(share(QStringLiteral("'2'")) - 0.30) <= slack);
+        QVERIFY(qAbs(share(QStringLiteral("'3'")) - 0.30) <= slack);
+        QVERIFY(qAbs(share(QStringLiteral("'4','5'")) - 0.05) <= slack);
+
+        // A course has one analysis type: calculations in the first, cases in the second.
+        for (int c = 0; c < courses; ++c) {
+            const QString course = synthCourseId(c);
+            const auto ofType = [&](const char *type) {
+                return scalar(QStringLiteral("select count(*) from tabItem a join tabZhangJie b on a.Z_ID = b.Z_ID "
+                                             "where b.M_ID = '%1' and a.I_TYPE = '%2'")
+                                  .arg(course, QLatin1String(type)));
+            };
+            QCOMPARE(ofType(c % 2 == 0 ? "5" : "4"), 0);
+            if (questions / courses >= 20)
+                QVERIFY(ofType(c % 2 == 0 ? "4" : "5") > 0);
+        }
+        QCOMPARE(scalar(QStringLiteral("select count(*) from tabItem a left join tabExItem x on a.I_ID = x.I_ID "
+                                       "where a.I_TYPE = '5' and x.I_ID is null")),
+                 0);
+
+        // Papers hold 20 single, 20 multiple, 20 true/false and 2 analysis questions.
+        const int papers = scalar(QStringLiteral("select count(*) from tabZhangJie where M_Type = '2'"));
+        QCOMPARE(papers > 0, questions / courses >= 62);
+        if (papers > 0) {
+            QVERIFY(scalar(QStringLiteral("select count(*) from tabZhangJie where Z_ID = '%1' and M_Type = '2'")
+                               .arg(synthPaperId(0)))
+                    == 1);
+            for (const auto &[types, expected] : {std::pair{"'1'", 20}, {"'2'", 20}, {"'3'", 20}, {"'4','5'", 2}})
+                QCOMPARE(scalar(QStringLiteral("select count(*) from tabItem where Z_ID = '%1' and I_TYPE in (%2)")
+                                    .arg(synthPaperId(0), QLatin1String(types))),
+                         expected);
+        }
+        QVERIFY(scalar(QStringLiteral("select count(*) from tabZhangJie where M_Type = '1'")) > 0);
+        QVERIFY(scalar(QStringLiteral("select count(*) from tabKeMu")) > 10);
+        QVERIFY(scalar(QStringLiteral("select count(*) from tabHelp")) > 0);
+    }
+
+    void synthIsRepeatableBySeed()
+    {
+        QTemporaryDir tmp;
+        // The first course's file of the exported bank; empty when a step fails.
+        const auto make = [&](const QString &name, const QString &seed) {
+            const QString db = tmp.filePath(name);
+            if (qbank({QStringLiteral("synth"), QStringLiteral("--questions"), QStringLiteral("300"),
+                       QStringLiteral("--seed"), seed, QStringLiteral("-o"), db})
+                    .code
+                != 0)
+                return QByteArray();
+            if (qbank({QStringLiteral("export"), db, QStringLiteral("-o"), tmp.filePath(name + QStringLiteral(".src"))}).code != 0)
+                return QByteArray();
+            return contents(tmp.filePath(name + QStringLiteral(".src/courses/01.json")));
+        };
+        const QByteArray a = make(QStringLiteral("a.db"), QStringLiteral("7"));
+        QVERIFY(!a.isEmpty());
+        QCOMPARE(make(QStringLiteral("b.db"), QStringLiteral("7")), a);
+        QVERIFY(make(QStringLiteral("c.db"), QStringLiteral("8")) != a);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("help lists every command")
+            << QStringList{QStringLiteral("--help")} << 0 << "build SOURCE -o FILE.db";
+        QTest::newRow("no command") << QStringList{} << 2 << "no command given";
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("make")} << 2 << "unknown command make";
+        QTest::newRow("build without -o") << QStringList{QStringLiteral("build"), QStringLiteral("src")} << 2
+                                          << "build needs SOURCE and -o FILE.db";
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("check"), QStringLiteral("--fast"), QStringLiteral("x.db")}
+                                        << 2 << "unknown option --fast";
+        QTest::newRow("synth without a count") << QStringList{QStringLiteral("synth"), QStringLiteral("-o"), QStringLiteral("x.db")}
+                                               << 2 << "synth needs --questions N";
+        QTest::newRow("source folder missing") << QStringList{QStringLiteral("build"), QStringLiteral("/nonexistent/src"),
+                                                              QStringLiteral("-o"), QStringLiteral("/nonexistent/x.db")}
+                                               << 1 << "/nonexistent/src: no such folder";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, expected);
+        const Run run = qbank(args);
+        QCOMPARE(run.code, code);
+        QVERIFY2((run.out + run.err).contains(expected), qPrintable(run.out + run.err));
+        if (args == QStringList{QStringLiteral("--help")})
+            for (const char *command : {"build", "export", "check", "synth", "encipher", "decipher"})
+                QVERIFY(run.out.contains(QStringLiteral("  ") + QLatin1String(command) + QLatin1Char(' ')));
+    }
+
+    void encipherAndDecipherLines()
+    {
+        const Run ciphers = qbank({QStringLiteral("encipher")}, QStringLiteral("会计基础\n借:库存现金=1000\n"));
+        QCOMPARE(ciphers.code, 0);
+        const QStringList lines = ciphers.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]+$")).match(lines.at(0)).hasMatch());
+        const Run plain = qbank({QStringLiteral("decipher"), lines.at(0), lines.at(1)});
+        QCOMPARE(plain.out, QStringLiteral("会计基础\n借:库存现金=1000\n"));
+        QCOMPARE(qbank({QStringLiteral("decipher"), QStringLiteral("-")}).out, QStringLiteral("-\n"));
+    }
+
+    void sampleBankBuildsAndChecksClean()
+    {
+        const QString source = sampleSource();
+        if (!QFileInfo::exists(QDir(source).filePath(QStringLiteral("courses"))))
+            QSKIP("no sample source next to the tests");
+        QTemporaryDir tmp;
+        const QString db = tmp.filePath(QStringLiteral("Data/sys.db"));
+        const Run build = qbank({QStringLiteral("build"), source, QStringLiteral("-o"), db});
+        QVERIFY2(build.code == 0, qPrintable(build.err));
+        const Run check = qbank({QStringLiteral("check"), db});
+        QVERIFY2(check.code == 0, qPrintable(check.err));
+        QVERIFY(check.out.contains(QStringLiteral(": ok: ")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTools)
+#include "tst_tools.moc"

@@ -1,0 +1,134 @@
+#pragma once
+#include "tools/qbank/BankWriter.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Where a problem lies: a source file and the JSON path inside it, or a table row of a built
+// bank. Problems name fields in the source's terms ("answer", "options.E", "keys[1]"); a row
+// place turns them into the table's column names.
+struct BankPlace
+{
+    QString file;          // "courses/kjjc.json", or a table name such as "tabItem"
+    QString path;          // "chapters[2].questions[5]", or a row key such as "I_ID=0201-015"
+    bool row = false;      // a row of a built bank rather than a source file
+
+    static BankPlace inFile(const QString &file, const QString &path = QString()) { return {file, path, false}; }
+    static BankPlace inRow(const QString &table, const QString &key) { return {table, key, true}; }
+
+    BankPlace child(const QString &segment) const;
+    BankPlace element(const QString &array, int index) const;
+    // Text naming a field of this place ("courses/a.json: chapters[0].id", "tabItem I_ID=1 I_TYPE").
+    QString at(const QString &field = QString()) const;
+};
+
+// Every problem found, each a line "place: what".
+class BankProblems
+{
+public:
+    void add(const BankPlace &place, const QString &field, const QString &what);
+    void add(const QString &place, const QString &what);
+    // True when a problem was already reported at this place (a missing field is not also empty).
+    bool has(const QString &place) const;
+    const QStringList &lines() const { return m_lines; }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    int count() const { return int(m_lines.size()); }
+
+private:
+    QStringList m_lines;
+};
+
+struct BankPage
+{
+    QString caption;
+    QString page;
+    QString kind;
+    BankPlace place;
+};
+
+struct BankHandout
+{
+    QString page;
+    QString kind;
+    BankPlace place;
+};
+
+struct BankAccountChild
+{
+    QString id;
+    QString name;
+    BankPlace place;
+};
+
+struct BankAccount
+{
+    QString id;
+    QString name;
+    QList<BankAccountChild> children;
+    BankPlace place;
+};
+
+// A question in the writer's form (options A..F with "" for an absent one; for a calculation
+// question the sub-question keys), with the places of it and of its sub-questions.
+struct SourceQuestion
+{
+    BankQuestion q;
+    BankPlace place;
+    QList<BankPlace> subPlaces;
+};
+
+struct SourceChapter
+{
+    QString id;
+    QString name;
+    QString kind; // "1" practice chapter, "2" exam paper
+    QList<BankHandout> handouts;
+    QList<SourceQuestion> questions;
+    BankPlace place;
+};
+
+struct SourceCourse
+{
+    QString id;
+    QString name;
+    QString docUrl;
+    QList<SourceChapter> chapters;
+    BankPlace place;
+};
+
+// A whole bank in plain text: what a source folder holds and what a built bank deciphers to.
+struct BankSource
+{
+    QList<BankAccount> accounts;
+    QList<BankPage> guide;
+    QList<BankPage> help;
+    QList<SourceCourse> courses;
+    // Names the places use for the account chart and the page lists ("accounts.json" or "tabKeMu").
+    QString accountsName = QStringLiteral("accounts.json");
+    QString picturesName = QStringLiteral("pictures/");
+    // False when the account chart could not be read: keys are then not checked against it.
+    bool accountsKnown = true;
+
+    int chapterCount() const;
+    int questionCount() const;
+};
+
+// Reads a source folder (accounts.json, pages.json, courses/*.json); reports what is malformed.
+BankSource readSourceFolder(const QString &dir, BankProblems &problems);
+// Checks what a bank says: types, answers, keys, sub-questions, pictures (looked up in
+// pictureDir), identifiers, references and the code page of every enciphered text.
+void validateBank(const BankSource &bank, const QString &pictureDir, BankProblems &problems);
+// Local pages (kind not "TRUE") that none of the directories holds, as warnings.
+QStringList missingPages(const BankSource &bank, const QStringList &htmlDirs);
+// Adds every row of the bank to the writer.
+void writeBank(const BankSource &bank, BankWriter &writer);
+// Pictures the questions name, in the order first named.
+QStringList pictureNames(const BankSource &bank);
+
+class TDataModuleMain;
+// Reads a built bank back, deciphered; reports texts that do not decipher and broken references.
+BankSource readBankFile(TDataModuleMain &dm, BankProblems &problems);
+// Writes the bank as a source folder (pretty-printed UTF-8 JSON in a fixed key order); throws
+// std::runtime_error when a file cannot be written.
+void writeSourceFolder(const BankSource &bank, const QString &dir);
