@@ -442,6 +442,61 @@ private slots:
         QCOMPARE(qbank({QStringLiteral("export"), db, QStringLiteral("-o"), exported, QStringLiteral("--force")}).code, 0);
     }
 
+    void rebuildKeepsTheLearnersRecords()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src);
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        const QStringList keepBuild{QStringLiteral("build"), src, QStringLiteral("-o"), db,
+                                    QStringLiteral("--keep-records")};
+        QCOMPARE(qbank(keepBuild).code, 0); // no bank yet: a plain build
+        const QString firstId = QStringLiteral("0201-001"); // chapters[0].questions[0] of courses/c.json
+        {
+            TDataModuleMain dm(db);
+            QSqlQuery q(dm.database());
+            dm.InsertTestInfo(QStringLiteral("20261209100000"), "8", "2", "10", "0", "00:10:00",
+                              QStringLiteral("章节练习"), QStringLiteral("会计基础"), QStringLiteral("第一章"), 8);
+            dm.SetLogin(1, QStringLiteral("li"), QStringLiteral("pw"));
+            QVERIFY(q.exec(QStringLiteral("insert into tabErrItemHisLog values('20261209', '%1')").arg(firstId)));
+            QVERIFY(q.exec(QStringLiteral("update tabItem set I_FAV = 1 where I_ID = '%1'").arg(firstId)));
+        }
+        // The source changes; the rebuilt bank takes the new text and keeps the records.
+        writeSource(src, QStringLiteral("courses/c.json"), QStringLiteral("chapters[0].questions[0].text"),
+                    QStringLiteral("\"改过的题目\""));
+        const Run rebuilt = qbank(keepBuild);
+        QVERIFY2(rebuilt.code == 0, qPrintable(rebuilt.err));
+        TDataModuleMain dm(db);
+        QSqlQuery q(dm.database());
+        const auto count = [&](const QString &sql) {
+            return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
+        };
+        QCOMPARE(count(QStringLiteral("select count(*) from tabTestHis where TEST_ID = '20261209100000'")), 1);
+        QCOMPARE(count(QStringLiteral("select count(*) from tabErrItemHisLog")), 1);
+        QCOMPARE(count(QStringLiteral("select I_FAV from tabItem where I_ID = '%1'").arg(firstId)), 1);
+        QVERIFY(dm.ValidLogin(QStringLiteral("li"), QStringLiteral("pw")));
+        QVERIFY(q.exec(QStringLiteral("select I_DETAL from tabItem where I_ID = '%1'").arg(firstId)) && q.next());
+        QCOMPARE(TDataModuleMain::DcStr(q.value(0).toString()), QStringLiteral("改过的题目"));
+    }
+
+    void rebuildRefusesToDropRecordsItCannotRead()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src);
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        {
+            QFile garbage(db);
+            QVERIFY(garbage.open(QIODevice::WriteOnly));
+            garbage.write(QByteArray("not a bank").repeated(50));
+        }
+        const QByteArray before = contents(db);
+        const Run run = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--keep-records")});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(db), qPrintable(run.err));
+        QCOMPARE(contents(db), before);
+    }
+
     void exportBuildExportGivesTheSameFiles()
     {
         QTemporaryDir tmp;

@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
 
 #include <filesystem>
 #include <functional>
@@ -18,12 +21,14 @@ namespace {
 const char Usage[] =
     "usage: qbank COMMAND ...\n"
     "\n"
-    "  build SOURCE -o FILE.db [--force] [--pages DIR]...\n"
+    "  build SOURCE -o FILE.db [--force | --keep-records] [--pages DIR]...\n"
     "      Checks the source folder (accounts.json, pages.json, courses/*.json, pictures/)\n"
     "      and, when it is sound, writes the bank with every question text enciphered;\n"
     "      the pictures are copied next to FILE.db. Every problem is listed with its file\n"
     "      and JSON path, and then nothing is written. Local pages are looked up in\n"
     "      SOURCE/html and each --pages DIR; a missing one is only a warning.\n"
+    "      --keep-records replaces an existing FILE.db but carries the learner's records\n"
+    "      (history, wrong-answer log, login, essentials flags) over into the new bank.\n"
     "  export FILE.db -o DIR [--force]\n"
     "      Writes the bank back as a source folder, deciphered, with its pictures.\n"
     "  check FILE.db\n"
@@ -170,13 +175,44 @@ QString folderOf(const QString &file)
     return QFileInfo(file).absolutePath();
 }
 
+// Copies what a learner's work left in an existing bank (history, wrong-answer log, stored
+// login, essentials flags of the questions still there) into the bank being written, so that
+// rebuilding a bank from its source loses none of it.
+void carryRecords(const QString &oldFile, BankWriter &writer)
+{
+    TDataModuleMain old(oldFile);
+    QSqlDatabase db = old.database(); // throws when the old file is not a usable bank
+    const auto copyRows = [&](const QString &table, int columns) {
+        QSqlQuery rows(db);
+        if (!rows.exec(QStringLiteral("select * from %1 order by rowid").arg(table)))
+            throw std::runtime_error(rows.lastError().text().toStdString());
+        const QString marks = QStringList(columns, QStringLiteral("?")).join(QLatin1Char(','));
+        while (rows.next()) {
+            QVariantList values;
+            for (int i = 0; i < columns; ++i)
+                values << rows.value(i);
+            writer.execute(QStringLiteral("insert into %1 values(%2)").arg(table, marks), values);
+        }
+    };
+    copyRows(QStringLiteral("tabTestHis"), 10);
+    copyRows(QStringLiteral("tabErrItemHisLog"), 2);
+    copyRows(QStringLiteral("tabUserLogin"), 2);
+    QSqlQuery flags(db);
+    if (!flags.exec(QStringLiteral("select I_ID, I_FAV from tabItem")))
+        throw std::runtime_error(flags.lastError().text().toStdString());
+    while (flags.next())
+        writer.execute(QStringLiteral("update tabItem set I_FAV = ? where I_ID = ?"),
+                       {flags.value(1).toBool() ? 1 : 0, flags.value(0)});
+}
+
 int build(const Options &o, QTextStream &out, QTextStream &err)
 {
     if (o.positional.size() != 1 || o.value(QStringLiteral("-o")).isEmpty())
         return usageError(err, QStringLiteral("build needs SOURCE and -o FILE.db"));
     const QString source = o.positional.at(0);
     const QString file = o.value(QStringLiteral("-o"));
-    if (refuseExisting(file, o.has(QStringLiteral("--force")), err))
+    const bool keep = o.has(QStringLiteral("--keep-records")) && QFileInfo::exists(file);
+    if (!keep && refuseExisting(file, o.has(QStringLiteral("--force")), err))
         return 1;
 
     BankProblems problems;
@@ -196,7 +232,11 @@ int build(const Options &o, QTextStream &out, QTextStream &err)
         const QFileInfoList files = QDir(pictures).entryInfoList(QDir::Files, QDir::Name);
         for (const QFileInfo &picture : files)
             copyFile(picture.absoluteFilePath(), QDir(folderOf(file)).filePath(picture.fileName()));
-        writeWhole(file, [&](BankWriter &writer) { writeBank(bank, writer); });
+        writeWhole(file, [&](BankWriter &writer) {
+            writeBank(bank, writer);
+            if (keep)
+                carryRecords(file, writer);
+        });
     } catch (const std::exception &e) {
         err << "qbank: " << e.what() << '\n';
         err.flush();
@@ -349,7 +389,8 @@ int runQbank(const QStringList &args, QTextStream &in, QTextStream &out, QTextSt
     }
     Options o;
     if (command == QLatin1String("build"))
-        o = parse(args, {QStringLiteral("-o"), QStringLiteral("--pages")}, {QStringLiteral("--force")});
+        o = parse(args, {QStringLiteral("-o"), QStringLiteral("--pages")},
+                  {QStringLiteral("--force"), QStringLiteral("--keep-records")});
     else if (command == QLatin1String("export"))
         o = parse(args, {QStringLiteral("-o")}, {QStringLiteral("--force")});
     else if (command == QLatin1String("synth"))
