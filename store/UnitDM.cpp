@@ -71,8 +71,9 @@ QString connectAndCheck(const QString &connectionName, const QString &file)
     if (!info.isFile())
         return QStringLiteral("不是一个文件");
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    // mode=rw: SQLite must never create a missing file.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+    // mode=rw: SQLite must never create a missing file. A second copy of the program writing
+    // at the same moment is waited for rather than failed at once.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     url.setQuery(QStringLiteral("mode=rw"));
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
