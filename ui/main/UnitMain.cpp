@@ -6,6 +6,7 @@
 #include "platform/Browser.h"
 #include "platform/Modal.h"
 #include "platform/Paths.h"
+#include "ui/Controls.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -76,9 +77,7 @@ void TMainForm::buildShell()
     centralLayout->setSpacing(0);
     setCentralWidget(central);
 
-    PanelTop = new QWidget(central);
-    PanelTop->setObjectName(QStringLiteral("PanelTop"));
-    PanelTop->setAttribute(Qt::WA_StyledBackground);
+    PanelTop = Controls::styledPanel(central, QStringLiteral("PanelTop"));
     PanelTop->setStyleSheet(QStringLiteral(
         "#PanelTop { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f9fd, stop:1 #d5e6f4);"
         " border-bottom: 1px solid #9fbfd9; }"));
@@ -112,20 +111,16 @@ void TMainForm::buildShell()
         {&SpeedButton9, "SpeedButton9", QStringLiteral("帮助中心"), QStringLiteral("查看软件使用帮助"),
          &TMainForm::SpeedButton9Click},
     };
-    QFont captionFont = font();
-    captionFont.setPointSize(10);
+    // Glyph above caption, raised under the mouse; Tab and click both give the focus.
+    const Controls::ButtonLook look{.style = Qt::ToolButtonTextUnderIcon,
+                                    .focus = Qt::StrongFocus,
+                                    .autoRaise = true,
+                                    .handCursor = true,
+                                    .minimumSize = {84, 76}};
     for (const TopButton &b : buttons) {
-        auto *button = new QToolButton(PanelTop);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setText(b.caption);
-        button->setToolTip(b.tip);
-        button->setAutoRaise(true);
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        QToolButton *button = Controls::button(PanelTop, QString::fromLatin1(b.name), b.caption, b.tip, look);
         button->setIconSize(QSize(48, 48));
-        button->setMinimumSize(84, 76);
-        button->setFont(captionFont);
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setCursor(Qt::PointingHandCursor);
+        Controls::setPointSize(button, 10);
         connect(button, &QToolButton::clicked, this, b.click);
         topLayout->addWidget(button);
         *b.button = button;
@@ -137,42 +132,33 @@ void TMainForm::buildShell()
     Content->setObjectName(QStringLiteral("Content"));
     centralLayout->addWidget(Content, 1);
 
-    PanelMain = new QWidget(Content);
-    PanelMain->setObjectName(QStringLiteral("PanelMain"));
+    PanelMain = Controls::panel(Content, QStringLiteral("PanelMain"));
     auto *mainLayout = new QVBoxLayout(PanelMain);
     mainLayout->setContentsMargins(0, 0, 0, 0);
-    ImageMain = new QLabel(PanelMain);
-    ImageMain->setObjectName(QStringLiteral("ImageMain"));
+    ImageMain = Controls::label(PanelMain, QStringLiteral("ImageMain"));
     ImageMain->setScaledContents(true);
     // The picture follows the view's size; it never makes the window larger.
     ImageMain->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     mainLayout->addWidget(ImageMain);
     Content->addWidget(PanelMain);
 
-    PanelZJLX = new QWidget(Content);
-    PanelZJLX->setObjectName(QStringLiteral("PanelZJLX"));
+    PanelZJLX = Controls::panel(Content, QStringLiteral("PanelZJLX"));
     Content->addWidget(PanelZJLX);
 
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
-    StatusPanel0 = new QLabel(bar);
-    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0 = Controls::label(bar, QStringLiteral("StatusPanel0"));
     StatusPanel0->setFixedWidth(400);
     StatusPanel0->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    StatusPanel1 = new QLabel(bar);
-    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusPanel1 = Controls::label(bar, QStringLiteral("StatusPanel1"));
     StatusPanel1->setFixedWidth(50);
-    StatusPanel2 = new QLabel(bar);
-    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2 = Controls::label(bar, QStringLiteral("StatusPanel2"));
     StatusPanel2->setFixedWidth(50);
     bar->addWidget(StatusPanel0);
     bar->addWidget(StatusPanel1);
     bar->addWidget(StatusPanel2);
-    sbLoginSet = new QToolButton(bar);
-    sbLoginSet->setObjectName(QStringLiteral("sbLoginSet"));
-    sbLoginSet->setText(QStringLiteral("登录设置"));
-    sbLoginSet->setToolTip(QStringLiteral("设置启动时是否需要登录，以及登录的用户名和密码"));
-    sbLoginSet->setAutoRaise(true);
+    sbLoginSet = Controls::button(bar, QStringLiteral("sbLoginSet"), QStringLiteral("登录设置"),
+                                  QStringLiteral("设置启动时是否需要登录，以及登录的用户名和密码"), {.autoRaise = true});
     bar->addPermanentWidget(sbLoginSet);
     connect(sbLoginSet, &QToolButton::clicked, this, &TMainForm::sbLoginSetClick);
 }

@@ -185,8 +185,13 @@ private:
 
     // Practice views
     bool fillChapterCounts(const QString &KeCheng_ID, const QString &ZhangJie_ID);
+    // Hands the practice window the counts and text size of the coming run.
+    void prepareRun(int total, int dan, int duo, int pan, int fen, int fontSize);
     void startPracticeRun(bool forcedSwitching, int seconds);
     void runReview();
+    // Starts the review of that mode at entry first; with no such entry (first < 0), says so
+    // in a message instead.
+    void reviewFrom(const QString &mode, int first, const QString &none);
     void showJHCTCounts(int zong, int dan, int duo, int pan, int fen);
     QObject *m_enterClicks = nullptr; // Enter activates the focused button
     int m_zhangJieButtonCount = 0;    // chapter buttons of the last fill

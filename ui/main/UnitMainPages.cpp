@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/WebView.h"
 #include "store/UnitDM.h"
+#include "ui/Controls.h"
 #include "ui/FlatButtons.h"
 #include "ui/Guard.h"
 
@@ -28,8 +29,7 @@ constexpr int PageColumnWidth = 200;
 
 QGroupBox *pageBox(const char *name, const QString &title)
 {
-    auto *box = new QGroupBox(title);
-    box->setObjectName(QString::fromLatin1(name));
+    QGroupBox *box = Controls::groupBox(nullptr, QString::fromLatin1(name), title);
     box->setFixedWidth(PageColumnWidth);
     return box;
 }
@@ -37,11 +37,8 @@ QGroupBox *pageBox(const char *name, const QString &title)
 // The button column scrolls when a long list does not fit the window.
 QScrollArea *scrolling(QGroupBox *box)
 {
-    auto *area = new QScrollArea;
+    QScrollArea *area = Controls::scrollColumn(nullptr, QString());
     area->setWidget(box);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setFixedWidth(PageColumnWidth + area->verticalScrollBar()->sizeHint().width());
     return area;
 }
@@ -56,8 +53,7 @@ WebView *pageView(const char *name)
 
 QWidget *pageViewPanel(const char *name, QWidget *column, WebView *view)
 {
-    auto *panel = new QWidget;
-    panel->setObjectName(QString::fromLatin1(name));
+    QWidget *panel = Controls::panel(nullptr, QString::fromLatin1(name));
     auto *layout = new QHBoxLayout(panel);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(column);
@@ -73,9 +69,7 @@ void TMainForm::buildPageViews()
     PanelKaoShiZhiNan = pageViewPanel("PanelKaoShiZhiNan", scrolling(GroupBoxKaoShiZhiNan), WebBrowserKSZN);
     Content->addWidget(PanelKaoShiZhiNan);
 
-    auto *courseBox = new QGroupBox(QStringLiteral("课程列表"));
-    courseBox->setObjectName(QStringLiteral("GroupBoxKeChengList"));
-    courseBox->setFixedWidth(PageColumnWidth);
+    QGroupBox *courseBox = pageBox("GroupBoxKeChengList", QStringLiteral("课程列表"));
     auto *courseLayout = new QVBoxLayout(courseBox);
     auto *courseLabel = new QLabel(QStringLiteral("课程信息"), courseBox);
     cbKeChengList = new QComboBox(courseBox);

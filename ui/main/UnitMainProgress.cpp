@@ -3,6 +3,7 @@
 
 #include "core/UnitDefine.h"
 #include "store/UnitDM.h"
+#include "ui/Controls.h"
 #include "ui/Guard.h"
 
 #include <QAreaSeries>
@@ -34,17 +35,8 @@ const QStringList LogHeaders = {
 };
 const QColor PointColour(255, 0, 0);
 
-QToolButton *progressButton(const char *name, const QString &caption, const QString &tip, QWidget *parent)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setToolTip(tip);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    button->setMinimumHeight(32);
-    return button;
-}
+// The view's buttons fill their column and show their caption only.
+const Controls::ButtonLook ColumnButton{.style = Qt::ToolButtonTextOnly, .fillWidth = true, .minimumSize = {0, 32}};
 
 // "yyyymmddhhnnss" read as year-month-day hour:minute.
 QString logDate(const QString &id)
@@ -87,22 +79,20 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignC
 
 void TMainForm::buildProgressView()
 {
-    PanelXueXiJinJie = new QWidget(Content);
-    PanelXueXiJinJie->setObjectName(QStringLiteral("PanelXueXiJinJie"));
+    PanelXueXiJinJie = Controls::panel(Content, QStringLiteral("PanelXueXiJinJie"));
     auto *page = new QHBoxLayout(PanelXueXiJinJie);
     page->setContentsMargins(8, 8, 8, 8);
 
-    auto *GroupBox4 = new QGroupBox(QStringLiteral("学习进度"), PanelXueXiJinJie);
-    GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
+    QGroupBox *GroupBox4 = Controls::groupBox(PanelXueXiJinJie, QStringLiteral("GroupBox4"), QStringLiteral("学习进度"));
     GroupBox4->setFixedWidth(150);
     auto *column = new QVBoxLayout(GroupBox4);
     column->setSpacing(8);
-    sbXXXQX = progressButton("sbXXXQX", QStringLiteral("学习曲线"), QStringLiteral("按成绩记录画出正确率曲线"),
-                             GroupBox4);
-    SpeedButton25 = progressButton("SpeedButton25", QStringLiteral("历史记录"),
-                                   QStringLiteral("以表格列出每次练习和考试的成绩"), GroupBox4);
-    SpeedButton26 = progressButton("SpeedButton26", QStringLiteral("清除记录"),
-                                   QStringLiteral("删除全部成绩记录"), GroupBox4);
+    sbXXXQX = Controls::button(GroupBox4, QStringLiteral("sbXXXQX"), QStringLiteral("学习曲线"),
+                               QStringLiteral("按成绩记录画出正确率曲线"), ColumnButton);
+    SpeedButton25 = Controls::button(GroupBox4, QStringLiteral("SpeedButton25"), QStringLiteral("历史记录"),
+                                     QStringLiteral("以表格列出每次练习和考试的成绩"), ColumnButton);
+    SpeedButton26 = Controls::button(GroupBox4, QStringLiteral("SpeedButton26"), QStringLiteral("清除记录"),
+                                     QStringLiteral("删除全部成绩记录"), ColumnButton);
     column->addWidget(sbXXXQX);
     column->addWidget(SpeedButton25);
     column->addWidget(SpeedButton26);
@@ -117,12 +107,10 @@ void TMainForm::buildProgressView()
     page->addWidget(ProgressArea, 1);
 
     // Curve view.
-    PanelQuXian = new QWidget(ProgressArea);
-    PanelQuXian->setObjectName(QStringLiteral("PanelQuXian"));
+    PanelQuXian = Controls::panel(ProgressArea, QStringLiteral("PanelQuXian"));
     auto *curveLayout = new QVBoxLayout(PanelQuXian);
     curveLayout->setContentsMargins(0, 0, 0, 0);
-    auto *GroupBox7 = new QGroupBox(QStringLiteral("曲线"), PanelQuXian);
-    GroupBox7->setObjectName(QStringLiteral("GroupBox7"));
+    QGroupBox *GroupBox7 = Controls::groupBox(PanelQuXian, QStringLiteral("GroupBox7"), QStringLiteral("曲线"));
     auto *chartLayout = new QVBoxLayout(GroupBox7);
     Chart = new QChart;
     Chart->setObjectName(QStringLiteral("Chart"));
@@ -150,48 +138,33 @@ void TMainForm::buildProgressView()
     ChartView->setObjectName(QStringLiteral("ChartView"));
     ChartView->setRenderHint(QPainter::Antialiasing);
     chartLayout->addWidget(ChartView, 1);
-    cb3D = new QCheckBox(QStringLiteral("3D显示"), GroupBox7);
-    cb3D->setObjectName(QStringLiteral("cb3D"));
-    cb3D->setChecked(true);
+    cb3D = Controls::checkBox(GroupBox7, QStringLiteral("cb3D"), QStringLiteral("3D显示"), true);
     connect(cb3D, &QCheckBox::toggled, this, &TMainForm::cb3DClick);
     chartLayout->addWidget(cb3D);
     curveLayout->addWidget(GroupBox7);
     ProgressArea->addWidget(PanelQuXian);
 
     // Table view.
-    PanelsgXueXiLog = new QWidget(ProgressArea);
-    PanelsgXueXiLog->setObjectName(QStringLiteral("PanelsgXueXiLog"));
+    PanelsgXueXiLog = Controls::panel(ProgressArea, QStringLiteral("PanelsgXueXiLog"));
     auto *tableLayout = new QVBoxLayout(PanelsgXueXiLog);
     tableLayout->setContentsMargins(0, 0, 0, 0);
-    auto *GroupBox9 = new QGroupBox(QStringLiteral("历史记录"), PanelsgXueXiLog);
-    GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
+    QGroupBox *GroupBox9 = Controls::groupBox(PanelsgXueXiLog, QStringLiteral("GroupBox9"), QStringLiteral("历史记录"));
     auto *gridLayout = new QVBoxLayout(GroupBox9);
-    sgXueXiLog = new QTableWidget(GroupBox9);
-    sgXueXiLog->setObjectName(QStringLiteral("sgXueXiLog"));
-    sgXueXiLog->setSelectionBehavior(QAbstractItemView::SelectRows);
-    sgXueXiLog->setSelectionMode(QAbstractItemView::SingleSelection);
-    sgXueXiLog->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgXueXiLog->verticalHeader()->hide();
+    sgXueXiLog = Controls::readOnlyTable(GroupBox9, QStringLiteral("sgXueXiLog"));
     sgXueXiLog->horizontalHeader()->setHighlightSections(false);
     sgXueXiLog->setAlternatingRowColors(true);
     connect(sgXueXiLog, &QTableWidget::itemSelectionChanged, this, &TMainForm::sgXueXiLogClick);
     gridLayout->addWidget(sgXueXiLog);
     tableLayout->addWidget(GroupBox9, 1);
 
-    auto *GroupBox10 = new QGroupBox(QStringLiteral("课程及章节信息"), PanelsgXueXiLog);
-    GroupBox10->setObjectName(QStringLiteral("GroupBox10"));
+    QGroupBox *GroupBox10 =
+        Controls::groupBox(PanelsgXueXiLog, QStringLiteral("GroupBox10"), QStringLiteral("课程及章节信息"));
     auto *details = new QGridLayout(GroupBox10);
     details->setColumnStretch(1, 1);
-    lblJJKeCheng = new QLabel(GroupBox10);
-    lblJJKeCheng->setObjectName(QStringLiteral("lblJJKeCheng"));
-    lblJJZhangJie = new QLabel(GroupBox10);
-    lblJJZhangJie->setObjectName(QStringLiteral("lblJJZhangJie"));
-    for (QLabel *label : {lblJJKeCheng, lblJJZhangJie}) {
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
+    lblJJKeCheng = Controls::boldLabel(GroupBox10, QStringLiteral("lblJJKeCheng"), QString());
+    lblJJZhangJie = Controls::boldLabel(GroupBox10, QStringLiteral("lblJJZhangJie"), QString());
+    for (QLabel *label : {lblJJKeCheng, lblJJZhangJie})
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
     details->addWidget(new QLabel(QStringLiteral("【课程名称：】"), GroupBox10), 0, 0);
     details->addWidget(lblJJKeCheng, 0, 1);
     details->addWidget(new QLabel(QStringLiteral("【章节名称：】"), GroupBox10), 1, 0);

@@ -119,6 +119,10 @@ private:
     void clearDisplay();
     void showQuestionPicture(const TItem &entry);
     void showMarkAndFav(const TItem &entry);
+    // The entry on show; none while Item_Index lies outside ItemList.
+    TItem *currentEntry() const;
+    // Flips the mark or essential flag of the entry on show, if there is one.
+    void toggleFlag(bool TItem::*flag);
     // Seconds since StartTime by Clock, within one day.
     int elapsedSeconds() const;
 

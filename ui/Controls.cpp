@@ -1,0 +1,142 @@
+#include "ui/Controls.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace Controls {
+
+namespace {
+void setName(QWidget *widget, const QString &objectName)
+{
+    if (!objectName.isEmpty())
+        widget->setObjectName(objectName);
+}
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    setName(l, name);
+    return l;
+}
+
+QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, int pointSize)
+{
+    QLabel *l = label(parent, name, text);
+    QFont f = l->font();
+    f.setBold(true);
+    if (pointSize > 0)
+        f.setPointSize(pointSize);
+    l->setFont(f);
+    return l;
+}
+
+QToolButton *button(QWidget *parent, const QString &name, const QString &caption, const QString &tip,
+                    const ButtonLook &look)
+{
+    auto *b = new QToolButton(parent);
+    setName(b, name);
+    b->setText(caption);
+    b->setToolTip(tip);
+    b->setToolButtonStyle(look.style);
+    b->setFocusPolicy(look.focus);
+    b->setAutoRaise(look.autoRaise);
+    if (look.handCursor)
+        b->setCursor(Qt::PointingHandCursor);
+    if (look.fillWidth)
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    if (look.minimumSize.isValid())
+        b->setMinimumSize(look.minimumSize);
+    return b;
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, bool checked, const QString &tip)
+{
+    auto *c = new QCheckBox(caption, parent);
+    setName(c, name);
+    c->setChecked(checked);
+    if (!tip.isEmpty())
+        c->setToolTip(tip);
+    return c;
+}
+
+QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value, const QString &tip)
+{
+    auto *s = new QSpinBox(parent);
+    setName(s, name);
+    s->setRange(minimum, maximum);
+    s->setValue(value);
+    s->setMinimumWidth(72);
+    if (!tip.isEmpty())
+        s->setToolTip(tip);
+    return s;
+}
+
+QPlainTextEdit *readOnlyMemo(QWidget *parent, const QString &name)
+{
+    auto *memo = new QPlainTextEdit(parent);
+    setName(memo, name);
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return memo;
+}
+
+QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title)
+{
+    auto *box = new QGroupBox(title, parent);
+    setName(box, name);
+    return box;
+}
+
+QWidget *panel(QWidget *parent, const QString &name)
+{
+    auto *p = new QWidget(parent);
+    setName(p, name);
+    return p;
+}
+
+QWidget *styledPanel(QWidget *parent, const QString &name)
+{
+    QWidget *p = panel(parent, name);
+    p->setAttribute(Qt::WA_StyledBackground, true);
+    return p;
+}
+
+QScrollArea *scrollColumn(QWidget *parent, const QString &name)
+{
+    auto *area = new QScrollArea(parent);
+    setName(area, name);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
+}
+
+QTableWidget *readOnlyTable(QWidget *parent, const QString &name)
+{
+    auto *table = new QTableWidget(parent);
+    setName(table, name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    return table;
+}
+
+void setPointSize(QWidget *widget, int points)
+{
+    QFont f = widget->font();
+    f.setPointSize(points);
+    widget->setFont(f);
+}
+
+} // namespace Controls

@@ -1,0 +1,60 @@
+#pragma once
+#include <QSize>
+#include <QString>
+#include <Qt>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QScrollArea;
+class QSpinBox;
+class QTableWidget;
+class QToolButton;
+class QWidget;
+
+// Design-time controls of the windows: each made with its parent and objectName (and caption
+// and tip where it has them); an empty name leaves the control unnamed. Run-time buttons come
+// from FlatButtons.h instead.
+namespace Controls {
+
+// Where a window's buttons differ from a plain QToolButton. Each window keeps its own look;
+// the defaults are QToolButton's own.
+struct ButtonLook
+{
+    Qt::ToolButtonStyle style = Qt::ToolButtonIconOnly;
+    Qt::FocusPolicy focus = Qt::TabFocus;
+    bool autoRaise = false;
+    bool handCursor = false;
+    // Takes the width of its column but no more height than it asks for.
+    bool fillWidth = false;
+    // Not applied while invalid (the default); QSize(0, h) sets only a minimum height.
+    QSize minimumSize = QSize();
+};
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text = QString());
+// A bold label; a point size of 0 keeps the inherited size.
+QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, int pointSize = 0);
+QToolButton *button(QWidget *parent, const QString &name, const QString &caption, const QString &tip,
+                    const ButtonLook &look = {});
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, bool checked = false,
+                    const QString &tip = QString());
+// Wide enough for four digits beside its arrows.
+QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value,
+                  const QString &tip = QString());
+// Text to read, not to edit: wrapped at the box's width, scrolling up and down only.
+QPlainTextEdit *readOnlyMemo(QWidget *parent, const QString &name);
+QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title);
+QWidget *panel(QWidget *parent, const QString &name);
+// A panel that paints the background a style sheet gives it.
+QWidget *styledPanel(QWidget *parent, const QString &name);
+// A frameless area that scrolls its widget up and down; the widget takes the area's width.
+QScrollArea *scrollColumn(QWidget *parent, const QString &name);
+// A table read row by row: one whole row is picked at a time, nothing is edited, rows have
+// no header.
+QTableWidget *readOnlyTable(QWidget *parent, const QString &name);
+
+// Sets the point size of the widget's font, keeping the rest of it.
+void setPointSize(QWidget *widget, int points);
+
+} // namespace Controls

@@ -1,0 +1,10 @@
+#pragma once
+// What the practice views' source files share and nothing else needs.
+#include <QString>
+
+namespace PracticeViews {
+
+// Chapter caption while no chapter is chosen.
+inline const QString NoChapter = QStringLiteral("请选择章节。。。");
+
+} // namespace PracticeViews

@@ -1,0 +1,109 @@
+// Essentials and wrong-question review set-up of the main window: counts, the period
+// chooser, and the start of the review run.
+#include "ui/main/UnitMain.h"
+
+#include "platform/Clock.h"
+#include "store/UnitDM.h"
+#include "ui/Controls.h"
+#include "ui/Guard.h"
+#include "ui/practice/UnitZhangJie.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include <algorithm>
+
+void TMainForm::showJHCTCounts(int zong, int dan, int duo, int pan, int fen)
+{
+    lblJHCT_all->setText(QString::number(zong));
+    lblJHCT_danxuan->setText(QString::number(dan));
+    lblJHCT_duoxuan->setText(QString::number(duo));
+    lblJHCT_panduan->setText(QString::number(pan));
+    lblJHCT_fenxi->setText(QString::number(fen));
+    seJHCT_select->setValue(std::clamp(zong, seJHCT_select->minimum(), seJHCT_select->maximum()));
+}
+
+void TMainForm::SpeedButton24Click()
+{
+    pnlCTZQ->hide();
+    gbJHCT->setTitle(QStringLiteral("精华类练习"));
+    lblJHCT_CAP->setText(QStringLiteral("精华类练习"));
+    PracticeArea->setCurrentWidget(gbJHCT);
+    int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
+    if (!guarded(this, [&] { m_dm->GetJHItemCnt(zong, dan, duo, pan, fen); })) {
+        // No counts, no start: the box must not start a run of another kind.
+        sbJHCTKaiShiLianXi->setEnabled(false);
+        return;
+    }
+    showJHCTCounts(zong, dan, duo, pan, fen);
+    sbJHCTKaiShiLianXi->setEnabled(true);
+    if (frmZhangJie)
+        frmZhangJie->LXMode = QStringLiteral("JingHua");
+}
+
+void TMainForm::SpeedButton27Click()
+{
+    gbJHCT->setTitle(QStringLiteral("错题类练习"));
+    lblJHCT_CAP->setText(QStringLiteral("错题类练习"));
+    PracticeArea->setCurrentWidget(gbJHCT);
+    pnlCTZQ->show();
+    pnlCTZQ->raise();
+    const QDateTime now = Clock::now();
+    rbWeek->setText(QStringLiteral("最近一周错题(%1至今天)").arg(now.addDays(-7).toString(QStringLiteral("yyyy-MM-dd"))));
+    rbMonth->setText(QStringLiteral("最近一月错题(%1至今天)").arg(now.addDays(-30).toString(QStringLiteral("yyyy-MM-dd"))));
+    if (frmZhangJie)
+        frmZhangJie->LXMode = QStringLiteral("CuoTi");
+    sbJHCTKaiShiLianXi->setEnabled(false);
+    // The learner's first step is to pick a period.
+    for (QRadioButton *r : {rbToDay, rbWeek, rbMonth, rbAll})
+        if (r->isChecked())
+            r->setFocus();
+}
+
+void TMainForm::SpeedButton28Click()
+{
+    int daysBack = 0;
+    if (rbWeek->isChecked())
+        daysBack = 7;
+    else if (rbMonth->isChecked())
+        daysBack = 30;
+    else if (rbAll->isChecked())
+        daysBack = 1000;
+    const QString start = Clock::now().addDays(-daysBack).toString(QStringLiteral("yyyyMMdd"));
+    int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
+    if (!guarded(this, [&] { m_dm->GetCTItemCnt(zong, dan, duo, pan, fen, start); }))
+        return;
+    showJHCTCounts(zong, dan, duo, pan, fen);
+    sbJHCTKaiShiLianXi->setEnabled(true);
+    pnlCTZQ->hide();
+    if (frmZhangJie)
+        frmZhangJie->CT_Start = start;
+    seJHCT_select->setFocus();
+}
+
+void TMainForm::SpeedButton29Click()
+{
+    pnlCTZQ->hide();
+}
+
+void TMainForm::seJHCT_fontsizeChange()
+{
+    Controls::setPointSize(pnlJHCTZitiYuLan, seJHCT_fontsize->value());
+}
+
+void TMainForm::sbJHCTKaiShiLianXiClick()
+{
+    TfrmZhangJie *f = frmZhangJie;
+    if (!f)
+        return;
+    prepareRun(lblJHCT_all->text().toInt(), lblJHCT_danxuan->text().toInt(), lblJHCT_duoxuan->text().toInt(),
+               lblJHCT_panduan->text().toInt(), lblJHCT_fenxi->text().toInt(), seJHCT_fontsize->value());
+    f->JHCT_Select = seJHCT_select->value();
+    f->JHCT_Start = seJHCT_start->value();
+    startPracticeRun(cbJHCTDaTiSuDu->isChecked(), seJHCTQieHuanMiaoShu->value());
+}
