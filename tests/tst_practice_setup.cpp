@@ -175,6 +175,7 @@ private slots:
     void startLoadsRequestedQuantitiesInTypeOrder();
     void startSetsTheRunUp_data();
     void startSetsTheRunUp();
+    void failedLoadOpensNoRun();
     void endedRunShowsItsResult();
     void resultLines_data();
     void resultLines();
@@ -404,6 +405,20 @@ void TstPracticeSetup::startLoadsRequestedQuantitiesInTypeOrder()
     QCOMPARE(seen.mode, QStringLiteral("First"));
     QCOMPARE(seen.types, types);
     QCOMPARE(p.window.lblTotal->text(), total);
+}
+
+void TstPracticeSetup::failedLoadOpensNoRun()
+{
+    Practice p;
+    p.openChapter(0);
+    p.app.scalar(QStringLiteral("alter table tabItem rename to tabItemGone"));
+    Shown seen;
+    recordRun(seen);
+    p.main.sbKaiShiLianXi->click();
+    QCOMPARE(seen.times, 0);
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QVERIFY(!p.window.TimerDaTi->isActive());
+    QVERIFY(p.main.PracticeArea->currentWidget() != p.main.gbRes);
 }
 
 void TstPracticeSetup::startSetsTheRunUp_data()

@@ -197,7 +197,7 @@ void TMainForm::startPracticeRun(bool forcedSwitching, int seconds)
 {
     TfrmZhangJie *f = frmZhangJie;
     // A failed load ends the start; the window is not shown on a half-built list.
-    if (!guarded(this, [f] { f->InitItemList(); }))
+    if (!f->InitItemList())
         return;
     f->StartTime = Clock::now();
     if (forcedSwitching) {

@@ -86,7 +86,7 @@ bool isCutMode(const QString &mode)
 
 }
 
-void TfrmZhangJie::InitItemList()
+bool TfrmZhangJie::InitItemList()
 {
     const auto cut = [this] {
         // Keep positions JHCT_Start .. JHCT_Select (from 1); a start past what is left
@@ -99,13 +99,14 @@ void TfrmZhangJie::InitItemList()
             ItemList.removeFirst(drop);
     };
 
+    bool loaded = true;
     if (LXMode == QLatin1String("JingHua")) {
         ItemList.clear();
-        guarded(this, [this] { m_dm->GetJHItemList(); });
+        loaded = guarded(this, [this] { m_dm->GetJHItemList(); });
         cut();
     } else if (LXMode == QLatin1String("CuoTi")) {
         ItemList.clear();
-        guarded(this, [this] { m_dm->GetCTItemList(CT_Start); });
+        loaded = guarded(this, [this] { m_dm->GetCTItemList(CT_Start); });
         cut();
     } else {
         lblKeChengL->setText(KeChengName);
@@ -113,7 +114,7 @@ void TfrmZhangJie::InitItemList()
         lblZhangJieL->setText(ZhangJieName);
         lblZhangJieR->setText(ZhangJieName);
         ItemList.clear();
-        guarded(this, [this] {
+        loaded = guarded(this, [this] {
             m_dm->AddItem(ZhangJieID, QStringLiteral("1"), DanXunCnt, 0);
             m_dm->AddItem(ZhangJieID, QStringLiteral("2"), DuoXuanCnt, 0);
             m_dm->AddItem(ZhangJieID, QStringLiteral("3"), PanDuanCnt, 0);
@@ -123,6 +124,7 @@ void TfrmZhangJie::InitItemList()
     }
     Item_Index = 0;
     ShowItem();
+    return loaded;
 }
 
 void TfrmZhangJie::clearDisplay()

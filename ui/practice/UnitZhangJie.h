@@ -53,7 +53,9 @@ public:
     int JHCT_Start = 0;
     QString CT_Start;
 
-    void InitItemList();
+    // Builds the list for the mode and shows its first entry; false when the load failed
+    // (the failure has been shown to the learner).
+    bool InitItemList();
     void ShowItem();
     int GetNextItemIndex(int index, int step) const;
     void ReSize();
