@@ -35,7 +35,9 @@ void TfrmLogin::Button1Click()
     try {
         valid = m_dm->ValidLogin(edtUser->text(), edtPwd->text());
     } catch (const StoreError &e) {
+        // The store failed, not the learner: no wrong attempt is counted.
         MessageBox::error(this, e.message());
+        return;
     }
     if (valid) {
         CanLogin = true;

@@ -14,7 +14,7 @@ void open(const QString &address)
 {
     g_opened.append(address);
     if (!g_testMode)
-        QDesktopServices::openUrl(QUrl(address)); // failures are not the learner's business
+        QDesktopServices::openUrl(QUrl::fromUserInput(address)); // failures are not the learner's business
 }
 
 void setTestMode(bool on) { g_testMode = on; }

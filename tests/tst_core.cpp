@@ -147,6 +147,24 @@ private slots:
         }
     }
 
+    void loginDatabaseFailureIsNoWrongAttempt()
+    {
+        TestApp app;
+        app.dm()->SetLogin(1, "li", "pw");
+        TfrmLogin dialog(app.dm());
+        app.scalar("alter table tabUserLogin rename to tabGone");
+        CanLogin = true;
+        dialog.show();
+        dialog.edtUser->setText("li");
+        dialog.edtPwd->setText("pw");
+        dialog.Button1->click();
+        QCOMPARE(dialog.RetryCnt, 0);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(MessageBox::shown().first().caption, QStringLiteral("错误"));
+        dialog.hide();
+    }
+
     void loginSettingsStoreAndClear()
     {
         TestApp app;
