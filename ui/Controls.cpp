@@ -24,6 +24,8 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     setName(l, name);
+    // Labels show bank texts (answers, names): never let one be taken for markup.
+    l->setTextFormat(Qt::PlainText);
     return l;
 }
 
