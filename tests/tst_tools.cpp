@@ -1,5 +1,6 @@
 // The question-bank tool: checking a source folder, building, exporting, checking a built
 // bank, and the synthetic bank.
+#include "core/UnitDefine.h"
 #include "store/UnitDM.h"
 #include "tools/qbank/BankSynth.h"
 #include "tools/qbank/BankWriter.h"
@@ -12,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -320,6 +322,19 @@ private slots:
         row("option text dash", c, q0 + ".options.B", "\"-\"", c + ": " + q0 + ".options.B: option text is empty");
         row("one option", c, q2 + ".options", "{\"A\": \"正确\"}", c + ": " + q2 + ".options: a choice question needs at least two options");
         row("empty stem", c, q0 + ".text", "\"\"", c + ": " + q0 + ".text: is empty");
+        row("empty key", c, q3 + ".keys[1]", "\"\"", c + ": " + q3 + ".keys[1]: key is empty (write \"-\" for an absent");
+        row("only absent keys", c, q3 + ".keys", "[\"-\", \"-\"]",
+            c + ": " + q3 + ".keys: a calculation question needs 1 to 6 keys, not 0");
+        row("keys past F", c, q3 + ".keys", "[\"1\", \"-\", \"3\", \"4\", \"5\", \"6\", \"7\"]",
+            c + ": " + q3 + ".keys: keys and absent places (\"-\") take 7 places; there are 6 (A to F)");
+        row("sub-question number 0", c, q4 + ".subquestions[0].no", "0",
+            c + ": " + q4 + ".subquestions[0].no: number 0 is below 1");
+        // The second sub-question is number 2 by its place.
+        row("sub-question number twice", c, q4 + ".subquestions[0].no", "2",
+            c + ": " + q4 + ".subquestions[1].no: number 2 is used twice in the question (first at " + c + ": " + q4
+                + ".subquestions[0])");
+        row("sub-question number as text", c, q4 + ".subquestions[0].no", "\"1\"",
+            c + ": " + q4 + ".subquestions[0].no: must be a whole number, not a text");
         // A missing field is reported once, not also as empty.
         row("missing id", c, q0 + ".id", "<delete>", c + ": " + q0 + ".id: missing\n1 problem; nothing written");
         row("missing answer", c, q0 + ".answer", "<delete>", c + ": " + q0 + ".answer: missing\n1 problem; nothing written");
@@ -375,6 +390,11 @@ private slots:
         QTest::newRow("multiple choice of one letter") << "chapters[0].questions[1].answer" << "\"B\"";
         QTest::newRow("case score left out") << "chapters[0].questions[4].score" << "<delete>";
         QTest::newRow("fullwidth yen") << "chapters[0].questions[0].text" << "\"价格￥5\"";
+        QTest::newRow("absent key in the middle") << "chapters[0].questions[3].keys" << "[\"1\", \"-\", \"3\"]";
+        QTest::newRow("six keys after an absent one")
+            << "chapters[0].questions[3].keys" << "[\"-\", \"1\", \"2\", \"3\", \"4\", \"5\"]";
+        QTest::newRow("trailing absent key") << "chapters[0].questions[3].keys" << "[\"1\", \"-\"]";
+        QTest::newRow("sub-question numbered") << "chapters[0].questions[4].subquestions[0].no" << "3";
     }
 
     void acceptedVariants()
@@ -479,6 +499,53 @@ private slots:
         QCOMPARE(TDataModuleMain::DcStr(q.value(0).toString()), QStringLiteral("改过的题目"));
     }
 
+    void rebuildKeepsRecordsWhateverTheColumnOrder()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src);
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db}).code, 0);
+        {
+            // The record tables made again with their columns in reverse order: the program
+            // reads them by name, so they are a sound bank.
+            TDataModuleMain dm(db);
+            QSqlQuery q(dm.database());
+            for (const char *sql :
+                 {"drop table tabTestHis",
+                  "create table tabTestHis (TEST_ZhangJie TEXT, TEST_KeCheng TEXT, TEST_SCORE INTEGER, "
+                  "TEST_TYPE TEXT, TEST_TIME TEXT, TEST_NOTDO TEXT, TEST_HAVDO TEXT, TEST_FALSE TEXT, "
+                  "TEST_TRUE TEXT, TEST_ID TEXT PRIMARY KEY)",
+                  "drop table tabErrItemHisLog", "create table tabErrItemHisLog (ERR_I_ID TEXT, ERR_DATE TEXT)",
+                  "drop table tabUserLogin", "create table tabUserLogin (UserPass TEXT, UserName TEXT)",
+                  "insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values('20261209', '0201-002')"})
+                QVERIFY2(q.exec(QLatin1String(sql)), sql);
+            dm.InsertTestInfo(QStringLiteral("20261209100000"), "8", "2", "10", "1", "00:10:00",
+                              QStringLiteral("章节练习"), QStringLiteral("会计基础"), QStringLiteral("第一章"), 80);
+            dm.SetLogin(1, QStringLiteral("li"), QStringLiteral("pw"));
+        }
+        const Run rebuilt = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--keep-records")});
+        QVERIFY2(rebuilt.code == 0, qPrintable(rebuilt.err));
+
+        TDataModuleMain dm(db);
+        QSqlQuery q(dm.database());
+        QVERIFY(q.exec(QStringLiteral("select TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, TEST_TIME, "
+                                      "TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie from tabTestHis")));
+        QVERIFY(q.next());
+        QStringList values;
+        for (int i = 0; i < 10; ++i)
+            values << q.value(i).toString();
+        QCOMPARE(values, (QStringList{QStringLiteral("20261209100000"), QStringLiteral("8"), QStringLiteral("2"),
+                                      QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("00:10:00"),
+                                      QStringLiteral("章节练习"), QStringLiteral("80"), QStringLiteral("会计基础"),
+                                      QStringLiteral("第一章")}));
+        QVERIFY(!q.next());
+        QVERIFY(q.exec(QStringLiteral("select ERR_DATE, ERR_I_ID from tabErrItemHisLog")) && q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("20261209"));
+        QCOMPARE(q.value(1).toString(), QStringLiteral("0201-002"));
+        QVERIFY(dm.ValidLogin(QStringLiteral("li"), QStringLiteral("pw")));
+    }
+
     void rebuildRefusesToDropRecordsItCannotRead()
     {
         QTemporaryDir tmp;
@@ -530,6 +597,91 @@ private slots:
         QVERIFY(course.indexOf("\"text\"") < course.indexOf("\"options\""));
     }
 
+    // What the learner sees of a question hangs on its numbering: absent keys keep the places
+    // of the keys after them, and case sub-questions keep their own numbers.
+    void numberingSurvivesExportAndBuild_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QList<int>>("indexes");
+        QTest::newRow("absent key in the middle")
+            << "chapters[0].questions[3].keys" << "[\"借:库存现金=1000;贷:银行存款=1000\", \"500\", \"-\", \"300\"]"
+            << "0201-004" << QList<int>{1, 2, 4};
+        QTest::newRow("case sub-questions numbered 2, 5, 7")
+            << "chapters[0].questions[4].subquestions"
+            << R"([{"no": 2, "text": "小题一（ ）。", "type": "1", "options": {"A": "甲", "B": "乙"}, "answer": "B", "score": 1},
+                  {"no": 5, "text": "小题二（ ）。", "type": "3", "options": {"A": "正确", "B": "错误"}, "answer": "A", "score": 1},
+                  {"no": 7, "text": "小题三（ ）。", "type": "2", "options": {"A": "甲", "B": "乙", "C": "丙"}, "answer": "BC", "score": 2}])"
+            << "0201-005" << QList<int>{2, 5, 7};
+    }
+
+    void numberingSurvivesExportAndBuild()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, json);
+        QFETCH(QString, id);
+        QFETCH(QList<int>, indexes);
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/c.json"), path, json);
+        const auto step = [&](const QStringList &args) {
+            const Run run = qbank(args);
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+        };
+        const QString a = tmp.filePath(QStringLiteral("a/sys.db"));
+        step({QStringLiteral("build"), src, QStringLiteral("-o"), a});
+        step({QStringLiteral("check"), a});
+        step({QStringLiteral("export"), a, QStringLiteral("-o"), tmp.filePath(QStringLiteral("e1"))});
+        step({QStringLiteral("build"), tmp.filePath(QStringLiteral("e1")), QStringLiteral("-o"), tmp.filePath(QStringLiteral("b/sys.db"))});
+        step({QStringLiteral("export"), tmp.filePath(QStringLiteral("b/sys.db")), QStringLiteral("-o"), tmp.filePath(QStringLiteral("e2"))});
+
+        const QString course = QStringLiteral("courses/02.json");
+        QCOMPARE(contents(tmp.filePath(QStringLiteral("e2/") + course)), contents(tmp.filePath(QStringLiteral("e1/") + course)));
+        QCOMPARE(QJsonDocument::fromJson(contents(tmp.filePath(QStringLiteral("e1/") + course))).object(),
+                 QJsonDocument::fromJson(contents(QDir(src).filePath(QStringLiteral("courses/c.json")))).object());
+
+        // The program loads the question with the same numbers.
+        TDataModuleMain dm(a);
+        ItemList.clear();
+        dm.AddItem(QStringLiteral("0201"), id == QLatin1String("0201-004") ? QStringLiteral("4") : QStringLiteral("5"), 10, 0);
+        QList<int> loaded;
+        for (int i = 0; i < ItemList.count(); ++i)
+            if (ItemList[i]->ItemID == id)
+                loaded << ItemList[i]->kind45Index;
+        ItemList.clear();
+        QCOMPARE(loaded, indexes);
+    }
+
+    void failedBankWriterLeavesNothingBehind_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("journalBlocked");
+        QTest::newRow("folder missing") << "missing/sys.db" << false;
+        // The file is made, but the schema cannot be written: its journal's place is a folder.
+        QTest::newRow("schema fails") << "sys.db" << true;
+    }
+
+    void failedBankWriterLeavesNothingBehind()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, journalBlocked);
+        QTemporaryDir tmp;
+        const QString path = tmp.filePath(file);
+        if (journalBlocked)
+            QVERIFY(QDir(tmp.path()).mkdir(file + QStringLiteral("-journal")));
+        const QStringList connections = QSqlDatabase::connectionNames();
+        bool thrown = false;
+        try {
+            BankWriter writer(path);
+        } catch (const std::runtime_error &) {
+            thrown = true;
+        }
+        QVERIFY(thrown);
+        QCOMPARE(QSqlDatabase::connectionNames(), connections);
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
     void checkReportsDamagedBanks_data()
     {
         QTest::addColumn<QString>("sql");
@@ -562,9 +714,14 @@ private slots:
             << "tabExItem I_ID=0201-001 EX_No=1 I_ID: question \"0201-001\" is not a case question";
         QTest::newRow("case without sub-questions") << "delete from tabExItem where I_ID = '0201-005'"
                                                     << "tabItem I_ID=0201-005 (rows of tabExItem): a case question needs sub-questions";
-        QTest::newRow("gap in calculation keys")
-            << "update tabItem set I_B = I_C, I_C = I_B where I_ID = '0201-004'"
-            << "tabItem I_ID=0201-004 I_B: key is empty";
+        QTest::newRow("calculation without keys")
+            << "update tabItem set I_A = I_C, I_B = I_C where I_ID = '0201-004'"
+            << "tabItem I_ID=0201-004 I_A…I_F: a calculation question needs 1 to 6 keys, not 0";
+        QTest::newRow("sub-question number used twice")
+            << "update tabExItem set EX_No = 1 where I_ID = '0201-005' and EX_No = 2"
+            << "tabExItem I_ID=0201-005 EX_No=1 EX_No: number 1 is used twice in the question";
+        QTest::newRow("sub-question number 0") << "update tabExItem set EX_No = 0 where I_ID = '0201-005' and EX_No = 1"
+                                               << "tabExItem I_ID=0201-005 EX_No=0 EX_No: number 0 is below 1";
         QTest::newRow("entry key of an unknown account") << "delete from tabKeMu where C_NAME = '库存现金'"
                                                          << "tabItem I_ID=0201-004 I_A: entry line 1: account \"库存现金\" is not in tabKeMu";
         QTest::newRow("unknown chapter kind") << "update tabZhangJie set M_Type = '3' where Z_ID = '0291'"

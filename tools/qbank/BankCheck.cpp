@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 // Column of a source field in each table of a built bank.
@@ -25,6 +27,7 @@ QString columnOf(const QString &table, const QString &field)
           {QStringLiteral("score"), QStringLiteral("I_SCORE")},
           {QStringLiteral("picture"), QStringLiteral("I_PIC")},
           {QStringLiteral("chapter"), QStringLiteral("Z_ID")},
+          {QStringLiteral("keys"), QStringLiteral("I_A…I_F")},
           {QStringLiteral("subquestions"), QStringLiteral("(rows of tabExItem)")}}},
         {QStringLiteral("tabExItem"),
          {{QStringLiteral("text"), QStringLiteral("EX_Subject")},
@@ -32,6 +35,7 @@ QString columnOf(const QString &table, const QString &field)
           {QStringLiteral("answer"), QStringLiteral("EX_ANSWER")},
           {QStringLiteral("explanation"), QStringLiteral("EX_DES")},
           {QStringLiteral("score"), QStringLiteral("EX_SCORE")},
+          {QStringLiteral("no"), QStringLiteral("EX_No")},
           {QStringLiteral("question"), QStringLiteral("I_ID")}}},
         {QStringLiteral("tabZhangJie"),
          {{QStringLiteral("id"), QStringLiteral("Z_ID")},
@@ -216,11 +220,30 @@ private:
         } else if (q.type == QLatin1String("5")) {
             if (q.subquestions.isEmpty())
                 problem(at, QStringLiteral("subquestions"), QStringLiteral("a case question needs sub-questions"));
-            for (qsizetype i = 0; i < q.subquestions.size(); ++i)
-                checkSub(i < sq.subPlaces.size() ? sq.subPlaces.at(i) : at, q.subquestions.at(i));
+            QHash<int, BankPlace> numbers;
+            for (qsizetype i = 0; i < q.subquestions.size(); ++i) {
+                const BankPlace &subAt = i < sq.subPlaces.size() ? sq.subPlaces.at(i) : at;
+                checkNumber(subAt, q.subquestions.at(i).no, numbers);
+                checkSub(subAt, q.subquestions.at(i));
+            }
         } else {
             problem(at, QStringLiteral("type"), QStringLiteral("unknown type \"%1\" (types are \"1\" to \"5\")").arg(q.type));
         }
+    }
+
+    // The program takes a sub-question's number as its place in the case question.
+    void checkNumber(const BankPlace &at, int no, QHash<int, BankPlace> &numbers)
+    {
+        const QString field = QStringLiteral("no");
+        if (no < 1) {
+            problem(at, field, QStringLiteral("number %1 is below 1").arg(no));
+            return;
+        }
+        const auto first = numbers.constFind(no);
+        if (first != numbers.constEnd())
+            problem(at, field, QStringLiteral("number %1 is used twice in the question (first at %2)").arg(no).arg(first->at()));
+        else
+            numbers.insert(no, at);
     }
 
     void checkSub(const BankPlace &at, const BankSubQuestion &s)
@@ -288,22 +311,32 @@ private:
         }
     }
 
+    // "-" keeps the place of an absent sub-question: the program loads the present keys as
+    // sub-questions 1, 2, 4 ... by their places. Absent places after the last key are dropped.
     void checkKeys(const BankPlace &at, const QStringList &keys)
     {
-        qsizetype count = keys.size();
-        while (count > 0 && keys.at(count - 1).isEmpty())
-            --count;
-        if (count < 1 || count > 6) {
+        const auto absent = [](const QString &key) { return key == QLatin1String("-"); };
+        qsizetype places = keys.size();
+        while (places > 0 && absent(keys.at(places - 1)))
+            --places;
+        const qsizetype real = std::count_if(keys.cbegin(), keys.cbegin() + places,
+                                             [&](const QString &key) { return !absent(key); });
+        if (real < 1 || real > 6) {
             problem(at, QStringLiteral("keys"),
-                    QStringLiteral("a calculation question needs 1 to 6 keys, not %1").arg(count));
-            if (count < 1)
+                    QStringLiteral("a calculation question needs 1 to 6 keys, not %1").arg(real));
+            if (real < 1)
                 return;
+        } else if (places > 6) {
+            problem(at, QStringLiteral("keys"),
+                    QStringLiteral("keys and absent places (\"-\") take %1 places; there are 6 (A to F)").arg(places));
         }
-        for (qsizetype i = 0; i < std::min<qsizetype>(count, 6); ++i) {
+        for (qsizetype i = 0; i < std::min<qsizetype>(places, 6); ++i) {
             const QString field = QStringLiteral("keys[%1]").arg(i);
             const QString &key = keys.at(i);
+            if (absent(key))
+                continue;
             if (key.isEmpty()) {
-                problem(at, field, QStringLiteral("key is empty"));
+                problem(at, field, QStringLiteral("key is empty (write \"-\" for an absent sub-question)"));
                 continue;
             }
             storable(at, field, key);

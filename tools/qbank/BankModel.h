@@ -70,7 +70,8 @@ struct BankAccount
 };
 
 // A question in the writer's form (options A..F with "" for an absent one; for a calculation
-// question the sub-question keys), with the places of it and of its sub-questions.
+// question the sub-question keys, "-" for an absent one before the last), with the places of
+// it and of its sub-questions.
 struct SourceQuestion
 {
     BankQuestion q;

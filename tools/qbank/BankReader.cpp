@@ -173,6 +173,11 @@ private:
                 q.options << decipher(i.value(4 + o), sq.place, QStringLiteral("options.") + QLatin1String(OptionColumns[o]));
             while (!q.options.isEmpty() && q.options.last().isEmpty())
                 q.options.removeLast();
+            // An absent key before the last one keeps its place, as a source says it: "-".
+            if (q.type == QLatin1String("4"))
+                for (QString &key : q.options)
+                    if (key.isEmpty())
+                        key = QStringLiteral("-");
             q.answer = decipher(i.value(10), sq.place, QStringLiteral("answer"));
             q.explanation = decipher(i.value(11), sq.place, QStringLiteral("explanation"));
             q.mark = i.value(12).toBool();

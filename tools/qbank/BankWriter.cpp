@@ -35,9 +35,20 @@ BankWriter::BankWriter(const QString &file, bool overwrite)
             throw std::runtime_error(QStringLiteral("cannot remove %1").arg(file).toStdString());
     }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    m_db.setDatabaseName(file);
+    // A constructor that throws gets no destructor: undo the connection and the file here.
+    try {
+        create();
+    } catch (...) {
+        release();
+        throw;
+    }
+}
+
+void BankWriter::create()
+{
+    m_db.setDatabaseName(m_file);
     if (!m_db.open())
-        fail(QStringLiteral("cannot create %1").arg(file), m_db.lastError());
+        fail(QStringLiteral("cannot create %1").arg(m_file), m_db.lastError());
     const QString schema = TDataModuleMain::schemaSql();
     if (schema.isEmpty())
         throw std::runtime_error("schema resource missing");
@@ -51,19 +62,26 @@ BankWriter::BankWriter(const QString &file, bool overwrite)
         if (!query.exec(sql))
             fail(QStringLiteral("schema"), query.lastError());
     }
-    m_db.transaction();
+    if (!m_db.transaction())
+        fail(QStringLiteral("cannot start writing %1").arg(m_file), m_db.lastError());
 }
 
 BankWriter::~BankWriter()
 {
+    release();
+}
+
+void BankWriter::release()
+{
     const bool incomplete = !m_committed;
     m_statements.clear();
-    if (incomplete)
+    if (incomplete && m_db.isOpen())
         m_db.rollback();
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connection);
-    // A bank that was never finished is not left behind looking like one.
+    // A bank that was never finished is not left behind looking like one. Whatever is at
+    // m_file was made here: an existing file was refused or removed before connecting.
     if (incomplete)
         QFile::remove(m_file);
 }

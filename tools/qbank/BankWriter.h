@@ -8,7 +8,7 @@
 // One question as a bank holds it, in plain text; the writer enciphers the content columns.
 struct BankSubQuestion
 {
-    int no = 1;
+    int no = 1; // EX_No: the program's number of the sub-question
     QString text;
     QString type;
     QStringList options; // A..F; missing ones are stored as "-"
@@ -23,7 +23,7 @@ struct BankQuestion
     QString chapterId;
     QString type;
     QString text;
-    QStringList options; // A..F (for calculation questions the sub-question keys)
+    QStringList options; // A..F (for calculation questions the sub-question keys, "-" for an absent one)
     QString answer;
     QString explanation;
     bool mark = false;
@@ -56,6 +56,9 @@ public:
     void commit();
 
 private:
+    void create();
+    // Closes and unregisters the connection; removes the file unless it was committed.
+    void release();
     QSqlQuery &statement(const QString &sql);
 
     QSqlDatabase m_db;

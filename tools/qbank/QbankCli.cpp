@@ -182,21 +182,28 @@ void carryRecords(const QString &oldFile, BankWriter &writer)
 {
     TDataModuleMain old(oldFile);
     QSqlDatabase db = old.database(); // throws when the old file is not a usable bank
-    const auto copyRows = [&](const QString &table, int columns) {
+    // Columns are named: a bank may hold them in any order (the program checks only names).
+    const auto copyRows = [&](const QString &table, const QStringList &columns) {
+        const QString names = columns.join(QStringLiteral(", "));
         QSqlQuery rows(db);
-        if (!rows.exec(QStringLiteral("select * from %1 order by rowid").arg(table)))
+        if (!rows.exec(QStringLiteral("select %1 from %2 order by rowid").arg(names, table)))
             throw std::runtime_error(rows.lastError().text().toStdString());
-        const QString marks = QStringList(columns, QStringLiteral("?")).join(QLatin1Char(','));
+        const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
+        const QString insert = QStringLiteral("insert into %1(%2) values(%3)").arg(table, names, marks);
         while (rows.next()) {
             QVariantList values;
-            for (int i = 0; i < columns; ++i)
+            for (int i = 0; i < columns.size(); ++i)
                 values << rows.value(i);
-            writer.execute(QStringLiteral("insert into %1 values(%2)").arg(table, marks), values);
+            writer.execute(insert, values);
         }
     };
-    copyRows(QStringLiteral("tabTestHis"), 10);
-    copyRows(QStringLiteral("tabErrItemHisLog"), 2);
-    copyRows(QStringLiteral("tabUserLogin"), 2);
+    copyRows(QStringLiteral("tabTestHis"),
+             {QStringLiteral("TEST_ID"), QStringLiteral("TEST_TRUE"), QStringLiteral("TEST_FALSE"),
+              QStringLiteral("TEST_HAVDO"), QStringLiteral("TEST_NOTDO"), QStringLiteral("TEST_TIME"),
+              QStringLiteral("TEST_TYPE"), QStringLiteral("TEST_SCORE"), QStringLiteral("TEST_KeCheng"),
+              QStringLiteral("TEST_ZhangJie")});
+    copyRows(QStringLiteral("tabErrItemHisLog"), {QStringLiteral("ERR_DATE"), QStringLiteral("ERR_I_ID")});
+    copyRows(QStringLiteral("tabUserLogin"), {QStringLiteral("UserName"), QStringLiteral("UserPass")});
     QSqlQuery flags(db);
     if (!flags.exec(QStringLiteral("select I_ID, I_FAV from tabItem")))
         throw std::runtime_error(flags.lastError().text().toStdString());

@@ -204,10 +204,11 @@ QStringList readOptions(const QJsonObject &options, const BankPlace &place, Bank
     return texts;
 }
 
+// A sub-question's number is its place (1, 2, ...) unless "no" says otherwise.
 void readSub(const QJsonObject &object, const BankPlace &place, int no, BankSubQuestion &sub, BankProblems &problems)
 {
     Fields f(object, place, problems);
-    sub.no = no;
+    sub.no = f.number(QStringLiteral("no"), false, no);
     sub.text = f.text(QStringLiteral("text"), true);
     sub.type = f.text(QStringLiteral("type"), true);
     sub.options = readOptions(f.object(QStringLiteral("options"), true), place, problems);
@@ -267,6 +268,7 @@ void readQuestion(const QJsonObject &object, const BankPlace &place, const QStri
                 q.options << QStringLiteral("?");
                 continue;
             }
+            // "-" stays as it is: the bank's own mark of an absent sub-question.
             q.options << keys.at(i).toString();
         }
         if (keys.isEmpty() && f.has(QStringLiteral("keys")))

@@ -113,8 +113,12 @@ Json question(const BankQuestion &q)
         o.emplace_back(QStringLiteral("answer"), str(q.answer));
     if (q.type == QLatin1String("5")) {
         JsonArray subs;
-        for (const BankSubQuestion &s : q.subquestions) {
+        for (qsizetype i = 0; i < q.subquestions.size(); ++i) {
+            const BankSubQuestion &s = q.subquestions.at(i);
             JsonObject so;
+            // Numbered by place unless the bank says otherwise.
+            if (s.no != i + 1)
+                so.emplace_back(QStringLiteral("no"), Json{s.no});
             so.emplace_back(QStringLiteral("text"), str(s.text));
             so.emplace_back(QStringLiteral("type"), str(s.type));
             so.emplace_back(QStringLiteral("options"), Json{options(s.options)});
