@@ -2,10 +2,10 @@
 #include "ui/main/UnitMain.h"
 
 #include "core/UnitDefine.h"
-#include "core/UnitLoginSet.h"
+#include "ui/login/UnitLoginSet.h"
 #include "platform/Browser.h"
 #include "platform/Modal.h"
-#include "platform/Paths.h"
+#include "core/AppPath.h"
 #include "ui/Controls.h"
 
 #include <QApplication>

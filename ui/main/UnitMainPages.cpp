@@ -2,7 +2,7 @@
 #include "ui/main/UnitMain.h"
 
 #include "core/UnitDefine.h"
-#include "platform/Paths.h"
+#include "core/AppPath.h"
 #include "platform/WebView.h"
 #include "store/UnitDM.h"
 #include "ui/Controls.h"

@@ -5,7 +5,7 @@
 #include "core/UnitDefine.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
-#include "platform/Paths.h"
+#include "core/AppPath.h"
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
 #include "ui/practice/ZhangJieInternal.h"

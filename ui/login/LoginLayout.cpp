@@ -1,6 +1,6 @@
-#include "core/LoginLayout.h"
+#include "ui/login/LoginLayout.h"
 
-#include "platform/Paths.h"
+#include "core/AppPath.h"
 
 #include <QDialog>
 #include <QFileInfo>

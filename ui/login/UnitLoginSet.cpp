@@ -1,6 +1,6 @@
-#include "core/UnitLoginSet.h"
+#include "ui/login/UnitLoginSet.h"
 
-#include "core/LoginLayout.h"
+#include "ui/login/LoginLayout.h"
 #include "core/UnitDefine.h"
 #include "platform/MessageBox.h"
 #include "store/UnitDM.h"

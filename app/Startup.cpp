@@ -1,8 +1,8 @@
-#include "core/Startup.h"
+#include "app/Startup.h"
 
 #include "core/UnitDefine.h"
-#include "core/UnitLogin.h"
-#include "core/UnitSplash.h"
+#include "ui/login/UnitLogin.h"
+#include "ui/login/UnitSplash.h"
 #include "platform/Modal.h"
 #include "platform/MessageBox.h"
 #include "store/UnitDM.h"

@@ -1,4 +1,4 @@
-#include "platform/Paths.h"
+#include "core/AppPath.h"
 
 #include "core/UnitDefine.h"
 

@@ -1,4 +1,4 @@
-#include "core/UnitSplash.h"
+#include "ui/login/UnitSplash.h"
 
 #include <QGuiApplication>
 #include <QLabel>
