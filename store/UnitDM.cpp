@@ -2,7 +2,7 @@
 
 #include "core/UnitDefine.h"
 #include "platform/AnsiCodec.h"
-#include "platform/Paths.h"
+#include "core/AppPath.h"
 #include "store/UnitBase64.h"
 #include "store/UnitEncrypt.h"
 

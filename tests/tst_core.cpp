@@ -1,8 +1,8 @@
 // Records and lists, the login dialogs and the start-up sequence.
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "core/UnitDefine.h"
-#include "core/UnitLogin.h"
-#include "core/UnitLoginSet.h"
+#include "ui/login/UnitLogin.h"
+#include "ui/login/UnitLoginSet.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "store/UnitDM.h"
