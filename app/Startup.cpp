@@ -49,6 +49,17 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     if (!CanLogin)
         return loginFailures > 3 ? 1 : 0;
 
+    // Said once, now, rather than at the end of the learner's first run; reading and
+    // practising still work.
+    const QString writeProblem = DataModuleMain->writeProblem();
+    if (!writeProblem.isEmpty()) {
+        std::fprintf(stderr, "AcctPrep: %s\n", qPrintable(writeProblem));
+        splash->hide();
+        MessageBox::information(nullptr, QStringLiteral("提示"),
+                                writeProblem + QStringLiteral("\n\n您仍可以阅读和练习，但练习成绩、精华标记和错题记录不会被保存。"));
+        splash->show();
+    }
+
     TMainForm mainForm(DataModuleMain);
     MainForm = &mainForm;
     TfrmZhangJie practice(DataModuleMain);

@@ -50,3 +50,23 @@ void CreateGlobalLists()
     HelpList.clear();
     XueXiLogList.clear();
 }
+
+bool StartsQuestion(int position)
+{
+    if (position <= 0)
+        return position == 0;
+    const TItem *entry = ItemList[position];
+    const TItem *before = ItemList[position - 1];
+    // The same question may come twice in a list (logged on two days): a sub-question number
+    // that does not go up starts it again.
+    return entry->ItemID != before->ItemID || entry->kind45Index <= before->kind45Index;
+}
+
+std::vector<int> QuestionStarts()
+{
+    std::vector<int> starts;
+    for (int i = 0; i < ItemList.count(); ++i)
+        if (StartsQuestion(i))
+            starts.push_back(i);
+    return starts;
+}

@@ -120,6 +120,16 @@ public:
             m_entries.erase(m_entries.begin(), m_entries.begin() + n);
     }
     void clear() { m_entries.clear(); }
+    // Reorders the entries: entry i afterwards is the one that stood at order[i] before.
+    // order must name every position once.
+    void permute(const std::vector<int> &order)
+    {
+        std::vector<std::pair<QString, std::unique_ptr<T>>> moved;
+        moved.reserve(m_entries.size());
+        for (int from : order)
+            moved.push_back(std::move(m_entries.at(size_t(from))));
+        m_entries = std::move(moved);
+    }
 
 private:
     std::vector<std::pair<QString, std::unique_ptr<T>>> m_entries;
@@ -149,3 +159,9 @@ extern QColor YiZuoColor;
 
 // Empties every global list, as the main window does when it is made.
 void CreateGlobalLists();
+
+// Whether the entry at this position of ItemList begins a question: a plain question, or the
+// first of the entries of one calculation or case question, which stand together.
+bool StartsQuestion(int position);
+// The positions of ItemList at which questions begin, in order.
+std::vector<int> QuestionStarts();

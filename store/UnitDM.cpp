@@ -119,6 +119,37 @@ QSqlDatabase TDataModuleMain::database()
     return QSqlDatabase::database(m_connectionName, false);
 }
 
+QString TDataModuleMain::writeProblem()
+{
+    if (m_probed)
+        return m_writeProblem;
+    QSqlDatabase db = database();
+    // A real change, so that SQLite must open its journal beside the file: a read-only folder
+    // fails here too, not only a read-only file. A new table fires no trigger of the bank's,
+    // and nothing of it stays.
+    QSqlQuery probe(db);
+    QString cause;
+    if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        cause = probe.lastError().text();
+    else {
+        if (!probe.exec(QStringLiteral("create table acctprep_write_probe(x)")))
+            cause = probe.lastError().text();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    }
+    m_probed = true;
+    if (!cause.isEmpty())
+        m_writeProblem = QStringLiteral("题库文件 %1 不能写入（%2），学习记录无法保存。")
+                             .arg(QDir::toNativeSeparators(m_file), cause);
+    return m_writeProblem;
+}
+
+void TDataModuleMain::requireWritable()
+{
+    const QString problem = writeProblem();
+    if (!problem.isEmpty())
+        throw StoreError(problem);
+}
+
 QString TDataModuleMain::schemaSql()
 {
     QFile file(QStringLiteral(":/store/schema.sql"));

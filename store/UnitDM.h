@@ -1,5 +1,6 @@
 #pragma once
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -38,6 +39,13 @@ public:
     // Connects on first use: the file must exist and hold every table; never creates it.
     void open();
     QSqlDatabase database();
+    // Whether the learner's records can be saved: tried once with a write that is rolled
+    // back. Empty when they can; otherwise why not, for the learner.
+    QString writeProblem();
+
+    // Runs the work so that every write in it lands whole or not at all. Operations called
+    // inside take part in this transaction rather than opening their own.
+    template <typename Fn> void inTransaction(Fn &&work);
 
     // The statements that create an empty bank (used by the bank tool and test fixtures).
     static QString schemaSql();
@@ -85,7 +93,8 @@ private:
     QSqlQuery run(const QString &sql, Binds binds = {});
     QSqlQuery prepare(const QString &sql);
     void exec(QSqlQuery &query);
-    template <typename Fn> void inTransaction(Fn &&work);
+    // Throws the write problem, if there is one, before anything is written.
+    void requireWritable();
 
     TItem *appendEntries(const QSqlQuery &row, const QString &zhangJieID, bool withChapterNames);
     void appendCaseEntries(const TItem &question);
@@ -95,26 +104,42 @@ private:
     QString m_file;
     QString m_connectionName;
     bool m_open = false;
+    bool m_probed = false;
+    QString m_writeProblem;
+    int m_transactionDepth = 0;
 };
 
 // The data module of the running program.
 extern TDataModuleMain *DataModuleMain;
 
-// Runs the work so that it lands whole or not at all.
 template <typename Fn>
 void TDataModuleMain::inTransaction(Fn &&work)
 {
+    if (m_transactionDepth > 0) {
+        // The outer transaction decides: a failure here travels up and undoes it all.
+        work();
+        return;
+    }
+    requireWritable();
     QSqlDatabase db = database();
     if (!db.transaction())
         throw StoreError(QStringLiteral("数据库错误：无法开始事务"));
+    struct Depth
+    {
+        int &depth;
+        explicit Depth(int &d) : depth(d) { ++depth; }
+        ~Depth() { --depth; }
+    };
     try {
+        Depth inside(m_transactionDepth);
         work();
     } catch (...) {
         db.rollback();
         throw;
     }
     if (!db.commit()) {
+        const QString cause = db.lastError().text();
         db.rollback();
-        throw StoreError(QStringLiteral("数据库错误：无法提交事务"));
+        throw StoreError(QStringLiteral("数据库错误：无法提交事务（%1）").arg(cause));
     }
 }

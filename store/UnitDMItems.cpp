@@ -141,9 +141,12 @@ void TDataModuleMain::GetJHItemList()
 void TDataModuleMain::GetCTItemList(const QString &CT_Start)
 {
     ItemList.clear();
-    // Each log row gives its question once more, in the order the rows were logged.
-    QSqlQuery query = run(QStringLiteral("Select %1, Z_ID from tabErrItemHisLog l join tabItem on I_ID = l.ERR_I_ID "
-                                         "where l.ERR_DATE >= :ERR_DATE order by l.rowid")
+    // A question comes once per day it was logged, in the order the days were first logged;
+    // rows repeated within a day (older banks wrote one per wrong entry) count once.
+    QSqlQuery query = run(QStringLiteral("Select %1, Z_ID from (Select ERR_I_ID, min(rowid) as first "
+                                         "from tabErrItemHisLog where ERR_DATE >= :ERR_DATE "
+                                         "group by ERR_DATE, ERR_I_ID) l join tabItem on I_ID = l.ERR_I_ID "
+                                         "order by l.first")
                               .arg(ItemColumns),
                           {{":ERR_DATE", CT_Start}});
     while (query.next())
@@ -195,8 +198,10 @@ void TDataModuleMain::GetJHItemCnt(int &ZongCnt, int &DanCnt, int &DuoCnt, int &
 void TDataModuleMain::GetCTItemCnt(int &ZongCnt, int &DanCnt, int &DuoCnt, int &PanCnt, int &FenCnt,
                                    const QString &StarStr)
 {
-    QSqlQuery query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem, tabErrItemHisLog "
-                                         "where I_ID = ERR_I_ID and ERR_DATE >= :ERR_DATE group by I_TYPE"),
+    // Counted as the list loads them: once per question and day.
+    QSqlQuery query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem join "
+                                         "(Select distinct ERR_DATE, ERR_I_ID from tabErrItemHisLog "
+                                         "where ERR_DATE >= :ERR_DATE) l on I_ID = l.ERR_I_ID group by I_TYPE"),
                           {{":ERR_DATE", StarStr}});
     countByType(query, DanCnt, DuoCnt, PanCnt, FenCnt);
     ZongCnt = DanCnt + DuoCnt + PanCnt + FenCnt;

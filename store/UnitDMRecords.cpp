@@ -4,14 +4,41 @@
 #include "core/UnitDefine.h"
 #include "platform/Clock.h"
 
+#include <QHash>
+
+namespace {
+
+// The questions of the run, each once, in list order.
+template <typename Pred>
+QStringList questionsWhere(Pred pred)
+{
+    QStringList ids;
+    for (int i = 0; i < ItemList.count(); ++i)
+        if (pred(*ItemList[i]) && !ids.contains(ItemList[i]->ItemID))
+            ids << ItemList[i]->ItemID;
+    return ids;
+}
+
+}
+
 void TDataModuleMain::UpdateFav()
 {
     inTransaction([this] {
-        QSqlQuery update = prepare(QStringLiteral("update tabItem set I_FAV = :I_FAV where I_ID = :I_ID"));
+        // The flag belongs to the question: every entry of one question carries the same
+        // value, so the last one speaks for all. Unchanged flags are not rewritten.
+        QHash<QString, bool> flags;
+        QStringList order;
         for (int i = 0; i < ItemList.count(); ++i) {
             const TItem *entry = ItemList[i];
-            update.bindValue(QStringLiteral(":I_FAV"), entry->ItemFav ? 1 : 0);
-            update.bindValue(QStringLiteral(":I_ID"), entry->ItemID);
+            if (!flags.contains(entry->ItemID))
+                order << entry->ItemID;
+            flags.insert(entry->ItemID, entry->ItemFav);
+        }
+        QSqlQuery update = prepare(QStringLiteral(
+            "update tabItem set I_FAV = :I_FAV where I_ID = :I_ID and I_FAV is not :I_FAV"));
+        for (const QString &id : order) {
+            update.bindValue(QStringLiteral(":I_FAV"), flags.value(id) ? 1 : 0);
+            update.bindValue(QStringLiteral(":I_ID"), id);
             exec(update);
         }
     });
@@ -19,27 +46,24 @@ void TDataModuleMain::UpdateFav()
 
 void TDataModuleMain::LogErrItem()
 {
-    const auto isWrong = [](const TItem *entry) { return !entry->UserAnswer.isEmpty() && entry->UserScore <= 0; };
-    const auto today = [] { return Clock::now().toString(QStringLiteral("yyyyMMdd")); };
+    // One row per question and day, however many of its entries were wrong and however
+    // often it was logged before: a review of the log must not multiply the log.
+    const QStringList wrong = questionsWhere(
+        [](const TItem &entry) { return !entry.UserAnswer.isEmpty() && entry.UserScore <= 0; });
+    if (wrong.isEmpty())
+        return;
+    const QString today = Clock::now().toString(QStringLiteral("yyyyMMdd"));
     inTransaction([&] {
-        // A question keeps one row per wrong entry for the day, however often it was logged before.
         QSqlQuery remove = prepare(QStringLiteral(
             "delete from tabErrItemHisLog where ERR_DATE = :ERR_DATE and ERR_I_ID = :ERR_I_ID"));
-        for (int i = 0; i < ItemList.count(); ++i) {
-            if (!isWrong(ItemList[i]))
-                continue;
-            remove.bindValue(QStringLiteral(":ERR_DATE"), today());
-            remove.bindValue(QStringLiteral(":ERR_I_ID"), ItemList[i]->ItemID);
-            exec(remove);
-        }
         QSqlQuery insert = prepare(QStringLiteral(
             "insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values(:ERR_DATE, :ERR_I_ID)"));
-        for (int i = 0; i < ItemList.count(); ++i) {
-            if (!isWrong(ItemList[i]))
-                continue;
-            insert.bindValue(QStringLiteral(":ERR_DATE"), today());
-            insert.bindValue(QStringLiteral(":ERR_I_ID"), ItemList[i]->ItemID);
-            exec(insert);
+        for (const QString &id : wrong) {
+            for (QSqlQuery *statement : {&remove, &insert}) {
+                statement->bindValue(QStringLiteral(":ERR_DATE"), today);
+                statement->bindValue(QStringLiteral(":ERR_I_ID"), id);
+                exec(*statement);
+            }
         }
     });
 }
@@ -93,5 +117,5 @@ void TDataModuleMain::GetXueXiLog()
 
 void TDataModuleMain::DeleteXueXiLog()
 {
-    run(QStringLiteral("delete from tabTestHis"));
+    inTransaction([this] { run(QStringLiteral("delete from tabTestHis")); });
 }

@@ -295,6 +295,30 @@ private slots:
         QCOMPARE(shown, dialogShown);
         QCOMPARE(CanLogin, button.isEmpty() || button == "ok");
     }
+
+    // A bank the learner's records cannot be saved in is said at start-up; the program goes on.
+    void unwritableBankSaidAtStartup()
+    {
+        TestApp app;
+        {
+            QFile file(app.databaseFile());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(18)); // file format write version above 2: SQLite will not write
+            QVERIFY(file.putChar(char(3)));
+        }
+        const int code = RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), app.dir(), false);
+        QCOMPARE(code, 0);
+        const auto shown = MessageBox::shown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().caption, QStringLiteral("提示"));
+        QVERIFY(shown.first().text.contains(QDir::toNativeSeparators(app.databaseFile())));
+        QVERIFY(shown.first().text.contains(QStringLiteral("不会被保存")));
+
+        MessageBox::clearShown();
+        TestApp fine;
+        QCOMPARE(RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), fine.dir(), false), 0);
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestCore)

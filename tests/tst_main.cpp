@@ -6,9 +6,13 @@
 #include "platform/MessageBox.h"
 #include "platform/WebView.h"
 #include "store/UnitDM.h"
+#include "ui/ScreenFit.h"
 #include "ui/main/UnitMain.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -104,6 +108,10 @@ private slots:
     void handoutCourseChangeReplacesButtons();
     void handoutsWithoutCourses();
     void storeFailureShowsMessage();
+    void windowsFitTheScreen_data();
+    void windowsFitTheScreen();
+    void mainWindowOpensInsideTheScreen();
+    void longChapterNamesShowWhole();
 };
 
 void TestMain::startPictureFirst_data()
@@ -353,6 +361,86 @@ void TestMain::storeFailureShowsMessage()
     form.SpeedButton9->click();
     QCOMPARE(form.currentView(), form.PanelHelp);
     QCOMPARE(pageButtons(form.GroupBoxHelp, QStringLiteral("sbHelp")).size(), 1);
+}
+
+void TestMain::windowsFitTheScreen_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("minimum");
+    // A laptop with a 40 px task bar: the main window loses height, not its title bar.
+    QTest::newRow("main, 1366x768") << QRect(0, 0, 1366, 728) << QSize(1100, 760) << QSize(1100, 690)
+                                    << QSize(960, 640);
+    QTest::newRow("main, 1920x1080") << QRect(0, 0, 1920, 1040) << QSize(1100, 760) << QSize(1100, 760)
+                                     << QSize(960, 640);
+    QTest::newRow("practice, 1366x768") << QRect(0, 0, 1366, 728) << QSize(964, 682) << QSize(964, 682)
+                                        << QSize(960, 640);
+    // Smaller than the window's minimum: the minimum gives way too.
+    QTest::newRow("main, 1024x600") << QRect(0, 32, 1024, 568) << QSize(1100, 760) << QSize(1016, 530)
+                                    << QSize(960, 530);
+}
+
+void TestMain::windowsFitTheScreen()
+{
+    QFETCH(QRect, area);
+    QFETCH(QSize, wanted);
+    QFETCH(QSize, size);
+    QFETCH(QSize, minimum);
+    const QSize frame(8, 38);
+    const Placement p = PlaceWithin(area, wanted, QSize(960, 640), frame);
+    QCOMPARE(p.geometry.size(), size);
+    QCOMPARE(p.minimum, minimum);
+    QVERIFY(area.contains(QRect(p.framePos, size + frame)));
+}
+
+void TestMain::mainWindowOpensInsideTheScreen()
+{
+    TestApp app;
+    QVERIFY(writePictures(app.dir()));
+    TMainForm form(app.dm());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect area = form.screen()->availableGeometry();
+    QVERIFY2(area.contains(form.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                               .arg(form.frameGeometry().x())
+                                                               .arg(form.frameGeometry().y())
+                                                               .arg(form.frameGeometry().width())
+                                                               .arg(form.frameGeometry().height())));
+    // Message boxes and dialogs keep their own captions: no product name is added to them.
+    QVERIFY(QGuiApplication::applicationDisplayName() != form.windowTitle());
+}
+
+void TestMain::longChapterNamesShowWhole()
+{
+    const QString longName = QStringLiteral("第五章 会计凭证、会计账簿、财产清查与财务报表");
+    TestApp app([&](BankWriter &bank) {
+        bank.addCourse(QStringLiteral("02"), QStringLiteral("会计基础"));
+        bank.addChapter(QStringLiteral("0205"), longName, QStringLiteral("02"), QStringLiteral("1"));
+        bank.addHandout(QStringLiteral("0205"), QStringLiteral("jy/0205.htm"), QStringLiteral("FALSE"));
+    });
+    QVERIFY(writePictures(app.dir()));
+    TMainForm form(app.dm());
+    form.resize(1366, 728);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto fits = [](QToolButton *b) {
+        QFont f = b->font();
+        return b && QFontMetrics(f).horizontalAdvance(b->text()) <= b->width() - 16;
+    };
+
+    form.SpeedButton3->click();
+    QApplication::processEvents();
+    auto *chapter = form.findChild<QToolButton *>(QStringLiteral("sbZhangJie0"));
+    QVERIFY(chapter);
+    QCOMPARE(chapter->text(), longName);
+    QVERIFY2(fits(chapter), qPrintable(QString::number(chapter->width())));
+
+    form.SpeedButton6->click();
+    QApplication::processEvents();
+    auto *handout = form.findChild<QToolButton *>(QStringLiteral("sbKeChengJiangYi0"));
+    QVERIFY(handout);
+    QVERIFY2(fits(handout), qPrintable(QString::number(handout->width())));
 }
 
 QTEST_MAIN(TestMain)

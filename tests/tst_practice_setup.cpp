@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSet>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTest>
@@ -46,9 +47,11 @@ struct Practice
     {
         return main.findChild<QToolButton *>(QStringLiteral("sbZhangJie%1").arg(i));
     }
-    void openChapter(int i)
+    // With the random order off, unless asked for, so that runs are in the bank's order.
+    void openChapter(int i, bool randomOrder = false)
     {
         main.SpeedButton3Click();
+        main.cbShunXu->setChecked(randomOrder);
         chapter(i)->click();
     }
     void selectCourse(int index) { main.cbKeCheng->setCurrentIndex(index); }
@@ -195,6 +198,10 @@ private slots:
     void wrongQuestionPeriods();
     void wrongQuestionListedOncePerLoggedDay();
     void cancelledPeriodKeepsStartDisabled();
+    void defaultReviewRunHoldsEveryFlaggedEntry_data();
+    void defaultReviewRunHoldsEveryFlaggedEntry();
+    void randomOrderBoxDecidesTheOrder_data();
+    void randomOrderBoxDecidesTheOrder();
 };
 
 void TstPracticeSetup::openingShowsFirstCourseAndItsChapters()
@@ -464,9 +471,10 @@ void TstPracticeSetup::startSetsTheRunUp()
     QCOMPARE(p.window.lblDuoXuan->text(), QStringLiteral("多选题量为：2题"));
     QCOMPARE(p.window.lblPanDuan->text(), QStringLiteral("判断题量为：2题"));
     QCOMPARE(p.window.lblFenXi->text(), QStringLiteral("计算分析题：1题"));
-    // Closed however, the window stops its timer and the result comes forward.
+    // Left by the close box: the timer stops, nothing was counted, and the set-up comes back
+    // rather than an earlier run's result.
     QVERIFY(!p.window.TimerDaTi->isActive());
-    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbTiKuXinXi);
 }
 
 void TstPracticeSetup::endedRunShowsItsResult()
@@ -602,7 +610,9 @@ void TstPracticeSetup::reviews()
         QVERIFY(!seen.timerActive); // reviews have neither countdown nor forced switching
         QCOMPARE(p.window.QieHuaCnt, 0);
         QVERIFY(MessageBox::shown().isEmpty());
-        QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+        // Left by the close box: a review returns to its run's result; a redo, whose answers
+        // are gone, to the set-up.
+        QCOMPARE(p.main.PracticeArea->currentWidget(), mode == QLatin1String("new") ? p.main.gbTiKuXinXi : p.main.gbRes);
     }
 }
 
@@ -731,7 +741,8 @@ void TstPracticeSetup::essentialsStartKeepsTheChosenRange()
     QCOMPARE(p.window.lvlQieHuanLeft->text(), QStringLiteral("----"));
     QCOMPARE(p.window.meoItem->font().pointSize(), 14);
     QCOMPARE(p.window.Test_ID, QStringLiteral("20130908102030"));
-    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
+    // Left by the close box: back to the essentials set-up, not an earlier run's result.
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbJHCT);
 }
 
 void TstPracticeSetup::selectionBoxHeldWithinItsBounds_data()
@@ -835,6 +846,80 @@ void TstPracticeSetup::wrongQuestionListedOncePerLoggedDay()
     p.main.sbJHCTKaiShiLianXiClick();
     QCOMPARE(seen.mode, QStringLiteral("CuoTi"));
     QCOMPARE(seen.ids, (QStringList{"0201-003", "0201-003", "0201-003"}));
+}
+
+void TstPracticeSetup::defaultReviewRunHoldsEveryFlaggedEntry_data()
+{
+    QTest::addColumn<bool>("wrongQuestions");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<int>("entries");
+    // 0201-008 is a calculation of three entries, 0101-003 a case of three.
+    QTest::newRow("plain only") << false << QStringList{"0201-001", "0201-002"} << 2;
+    QTest::newRow("a calculation") << false << QStringList{"0201-001", "0201-008", "0201-002"} << 5;
+    QTest::newRow("calculation and case") << false << QStringList{"0201-008", "0101-003", "0201-004"} << 7;
+    QTest::newRow("wrong: calculation and case") << true << QStringList{"0101-003", "0201-008", "0201-001"} << 7;
+}
+
+void TstPracticeSetup::defaultReviewRunHoldsEveryFlaggedEntry()
+{
+    QFETCH(bool, wrongQuestions);
+    QFETCH(QStringList, questions);
+    QFETCH(int, entries);
+    Practice p;
+    Clock::set(Pinned);
+    for (const QString &id : questions) {
+        if (wrongQuestions)
+            p.app.scalar(QStringLiteral("insert into tabErrItemHisLog values('20130908', ?)"), {id});
+        else
+            p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1 where I_ID = ?"), {id});
+    }
+    p.main.SpeedButton3Click();
+    if (wrongQuestions) {
+        p.main.SpeedButton27Click();
+        p.main.SpeedButton28Click(); // today
+    } else {
+        p.main.SpeedButton24Click();
+    }
+    QCOMPARE(p.main.lblJHCT_all->text(), QString::number(questions.size()));
+    QCOMPARE(p.main.seJHCT_select->value(), int(questions.size()));
+
+    Shown seen;
+    recordRun(seen);
+    p.main.sbJHCTKaiShiLianXiClick();
+    QCOMPARE(seen.ids.size(), entries);
+    for (const QString &id : questions)
+        QVERIFY2(seen.ids.contains(id), qPrintable(id));
+}
+
+void TstPracticeSetup::randomOrderBoxDecidesTheOrder_data()
+{
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("ticked") << true;
+    QTest::newRow("unticked") << false;
+}
+
+void TstPracticeSetup::randomOrderBoxDecidesTheOrder()
+{
+    QFETCH(bool, ticked);
+    Practice p;
+    QSet<QString> orders;
+    Shown seen;
+    recordRun(seen);
+    for (int run = 0; run < 20; ++run) {
+        p.openChapter(0, ticked);
+        p.main.sbKaiShiLianXi->click();
+        QCOMPARE(p.window.RandomOrder, ticked);
+        orders.insert(seen.ids.join(QLatin1Char(',')));
+    }
+    if (ticked)
+        QVERIFY(orders.size() > 1);
+    else
+        QCOMPARE(orders, (QSet<QString>{"0201-001,0201-002,0201-003,0201-004,0201-005,0201-006,0201-007,"
+                                        "0201-008,0201-008,0201-008"}));
+    // Essentials keep the bank's order: there is no such box for them.
+    p.main.SpeedButton24Click();
+    p.main.sbJHCTKaiShiLianXiClick();
+    QVERIFY(!p.window.RandomOrder);
 }
 
 void TstPracticeSetup::cancelledPeriodKeepsStartDisabled()

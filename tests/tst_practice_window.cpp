@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTableWidget>
+#include <QSet>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -122,6 +123,10 @@ private slots:
     void navigation_data();
     void navigation();
     void marksAndEssentialFlags();
+    void essentialFlagBelongsToTheQuestion_data();
+    void essentialFlagBelongsToTheQuestion();
+    void randomOrder();
+    void bankOrderWhenNotRandom();
     void answerStripAndLayout();
     void forcedSwitching_data();
     void forcedSwitching();
@@ -132,6 +137,7 @@ private slots:
     void endDeclinedStoresNothing();
     void closeBoxStoresNothing();
     void storeFailureKeepsWindowOpen();
+    void unwritableBankKeepsWindowOpen();
     void emptyList();
     void entryChooser();
     void jhctCut_data();
@@ -444,6 +450,141 @@ void TestPracticeWindow::marksAndEssentialFlags()
     QCOMPARE(w.sbFAV->text(), QStringLiteral("设为精华题目"));
 }
 
+void TestPracticeWindow::essentialFlagBelongsToTheQuestion_data()
+{
+    QTest::addColumn<int>("firstClickAt");
+    QTest::addColumn<int>("secondClickAt");
+    // 0201-008 stands at positions 7, 8 and 9; the case 0101-003 elsewhere.
+    QTest::newRow("first sub-question, then last") << 7 << 9;
+    QTest::newRow("last sub-question, then middle") << 9 << 8;
+    QTest::newRow("twice on one") << 8 << 8;
+}
+
+void TestPracticeWindow::essentialFlagBelongsToTheQuestion()
+{
+    QFETCH(int, firstClickAt);
+    QFETCH(int, secondClickAt);
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    const auto flags = [] {
+        QList<bool> out;
+        for (int i = 7; i <= 9; ++i)
+            out << ItemList[i]->ItemFav;
+        return out;
+    };
+    w.Item_Index = firstClickAt;
+    w.ShowItem();
+    w.sbFAVClick();
+    QCOMPARE(flags(), (QList<bool>{true, true, true}));
+    QVERIFY(!ItemList[6]->ItemFav); // other questions keep theirs
+    w.Item_Index = secondClickAt;
+    w.ShowItem();
+    QCOMPARE(w.lblFAV->text(), QStringLiteral("精华类"));
+    w.sbFAVClick();
+    QCOMPARE(flags(), (QList<bool>{false, false, false}));
+    // What is stored is what the learner last set.
+    app.dm()->UpdateFav();
+    QCOMPARE(app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = '0201-008'")).toInt(), 0);
+}
+
+void TestPracticeWindow::randomOrder()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    w.RandomOrder = true;
+    startChapter(w);
+    const QStringList bankOrder = [] {
+        QStringList ids = listIds();
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }();
+    QSet<QString> orders, optionOrders;
+    for (int run = 0; run < 30; ++run) {
+        startChapter(w);
+        QStringList ids = listIds();
+        orders.insert(ids.join(QLatin1Char(',')));
+        // Every question once, types in their order, a question's entries together and in order.
+        QStringList sorted = ids;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, bankOrder);
+        for (int i = 1; i < ItemList.count(); ++i)
+            QVERIFY(ItemList[i - 1]->ItemType <= ItemList[i]->ItemType);
+        const int calc = ids.indexOf(QStringLiteral("0201-008"));
+        QCOMPARE((QList<int>{ItemList[calc]->kind45Index, ItemList[calc + 1]->kind45Index,
+                             ItemList[calc + 2]->kind45Index}),
+                 (QList<int>{1, 2, 4}));
+
+        for (int i = 0; i < ItemList.count(); ++i) {
+            TItem *entry = ItemList[i];
+            if (entry->ItemType == QLatin1String("4"))
+                continue;
+            w.Item_Index = i;
+            w.ShowItem();
+            // Every option shown once, under the letters A.. in order.
+            QStringList shown, options;
+            QString letters;
+            for (int o = 0; o < 6; ++o) {
+                auto *box = w.findChild<QCheckBox *>(QStringLiteral("cb") + kLetters.at(o));
+                if (box->isHidden())
+                    continue;
+                letters += kLetters.at(o);
+                shown << box->text().mid(2);
+                QVERIFY(box->text().startsWith(kLetters.at(o) + QStringLiteral("、")));
+            }
+            for (int o = 1; o <= 6; ++o)
+                if (entry->option(o) != QLatin1String("-") && !entry->option(o).isEmpty())
+                    options << entry->option(o);
+            QCOMPARE(letters, kLetters.left(options.size()));
+            if (entry->ItemType == QLatin1String("3"))
+                QCOMPARE(shown, options); // 正确 stays before 错误
+            optionOrders.insert(shown.join(QLatin1Char('|')));
+            std::sort(shown.begin(), shown.end());
+            std::sort(options.begin(), options.end());
+            QCOMPARE(shown, options);
+
+            // Ticking the boxes that show the keyed options stores the bank's letters and scores.
+            QString shownKey;
+            for (QChar bankLetter : entry->ItemAnswer) {
+                const QString text = entry->option(kLetters.indexOf(bankLetter) + 1);
+                for (int o = 0; o < 6; ++o) {
+                    auto *box = w.findChild<QCheckBox *>(QStringLiteral("cb") + kLetters.at(o));
+                    if (!box->isHidden() && box->text().mid(2) == text) {
+                        box->click();
+                        shownKey += kLetters.at(o);
+                    }
+                }
+            }
+            std::sort(shownKey.begin(), shownKey.end());
+            QCOMPARE(entry->UserAnswer, entry->ItemAnswer);
+            QCOMPARE(entry->UserScore, entry->ItemScore);
+            QCOMPARE(w.lblAnswer->text(), shownKey);
+            // Coming back shows the same boxes ticked.
+            w.ShowItem();
+            QCOMPARE(tickedBoxes(w), shownKey);
+        }
+    }
+    // A box that says random must not give the bank's order every time.
+    QVERIFY(orders.size() > 1);
+    QVERIFY(optionOrders.size() > 7);
+}
+
+void TestPracticeWindow::bankOrderWhenNotRandom()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    w.RandomOrder = false;
+    startChapter(w);
+    QCOMPARE(listIds(), (QStringList{"0201-001", "0201-002", "0201-003", "0201-004", "0201-005", "0201-006",
+                                     "0201-007", "0201-008", "0201-008", "0201-008"}));
+    w.Item_Index = 3;
+    w.ShowItem();
+    QCOMPARE(w.cbA->text(), QStringLiteral("A、选项0201-004A"));
+    QCOMPARE(w.cbD->text(), QStringLiteral("D、选项0201-004D"));
+    QCOMPARE(w.lblAnswer->text(), QStringLiteral("ABD"));
+    QCOMPARE(w.meoDesc->toPlainText(), QStringLiteral("解析0201-004"));
+}
+
 void TestPracticeWindow::answerStripAndLayout()
 {
     TestApp app;
@@ -584,7 +725,7 @@ void TestPracticeWindow::endOfRunStoresRun()
         clickBoxes(w, QStringLiteral("AB")); // 0201-004 wrong: no partial credit
         w.Item_Index = 7;
         w.ShowItem();
-        w.sbFAVClick(); // first entry of 0201-008 only: its last entry decides
+        w.sbFAVClick(); // on the first entry of 0201-008: the flag is the question's
         Clock::advance(3725);
         MessageBox::setNextAnswer(QMessageBox::Yes);
         w.SpeedButton8Click();
@@ -618,7 +759,7 @@ void TestPracticeWindow::endOfRunStoresRun()
         return app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = ?"), {QString::fromLatin1(id)}).toInt();
     };
     QCOMPARE(fav("0201-001"), 1);
-    QCOMPARE(fav("0201-008"), 0);
+    QCOMPARE(fav("0201-008"), 1);
 
     QSqlQuery log(app.dm()->database());
     QVERIFY(log.exec(QStringLiteral("select ERR_DATE, ERR_I_ID from tabErrItemHisLog order by ERR_I_ID")));
@@ -736,6 +877,32 @@ void TestPracticeWindow::storeFailureKeepsWindowOpen()
     QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 1);
 }
 
+void TestPracticeWindow::unwritableBankKeepsWindowOpen()
+{
+    TestApp app;
+    {
+        QFile file(app.databaseFile());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(18)); // a write version SQLite will not write
+        QVERIFY(file.putChar(char(3)));
+    }
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    clickBoxes(w, QStringLiteral("A"));
+    bool open = false;
+    Modal::setHandler([&](QDialog *) {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        w.SpeedButton8Click();
+        open = w.isVisible();
+    });
+    QCOMPARE(Modal::show(&w), 0);
+    QVERIFY(open);
+    QCOMPARE(MessageBox::shown().last().caption, QStringLiteral("错误"));
+    QCOMPARE(MessageBox::shown().last().text, app.dm()->writeProblem());
+    QVERIFY(MessageBox::shown().last().text.contains(QStringLiteral("学习记录无法保存")));
+    QCOMPARE(ItemList[0]->UserAnswer, QStringLiteral("A")); // the answers stay for another try
+}
+
 void TestPracticeWindow::emptyList()
 {
     TestApp app;
@@ -834,11 +1001,15 @@ void TestPracticeWindow::jhctCut_data()
     QTest::addColumn<int>("select");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("count");
-    // Every question flagged: 16 entries.
-    QTest::newRow("start 3, select 10") << 3 << 10 << 2 << 8;
+    // Every question flagged: 12 questions, 16 entries. The positions count questions, as
+    // the set-up's counts do; a calculation (entries 7-9) and a case (13-15) stay whole.
+    QTest::newRow("start 3, select 10") << 3 << 10 << 2 << 10;
     QTest::newRow("whole list") << 1 << 2000 << 0 << 16;
+    QTest::newRow("every question, as counted") << 1 << 12 << 0 << 16;
     QTest::newRow("select below the list") << 1 << 4 << 0 << 4;
-    QTest::newRow("start at the last kept") << 10 << 10 << 9 << 1;
+    QTest::newRow("select ending on a calculation") << 1 << 8 << 0 << 10;
+    QTest::newRow("start on a case") << 12 << 12 << 13 << 3;
+    QTest::newRow("start at the last kept") << 10 << 10 << 11 << 1;
     QTest::newRow("start beyond the rest") << 5 << 3 << 0 << 0;
     QTest::newRow("start beyond the list") << 20 << 2000 << 0 << 0;
 }

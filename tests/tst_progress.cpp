@@ -193,6 +193,16 @@ void TestProgress::clearingLeavesHeaderAndEmptyRow()
     form.SpeedButton25Click();
     QCOMPARE(form.ProgressArea->currentWidget(), form.PanelsgXueXiLog);
 
+    // No keeps every record; Yes clears.
+    MessageBox::setNextAnswer(QMessageBox::No);
+    form.SpeedButton26->click();
+    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 3);
+    QCOMPARE(XueXiLogList.count(), 3);
+    QCOMPARE(form.ProgressArea->currentWidget(), form.PanelsgXueXiLog);
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().at(0).caption, QStringLiteral("确认清除"));
+
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     form.SpeedButton26->click();
 
     QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 0);
@@ -204,7 +214,7 @@ void TestProgress::clearingLeavesHeaderAndEmptyRow()
     QCOMPARE(form.sgXueXiLog->horizontalHeaderItem(8)->text(), QStringLiteral("成绩所属"));
     // The detail labels keep their last texts.
     QCOMPARE(form.lblJJKeCheng->text(), QStringLiteral("财经法规与会计职业道德"));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(MessageBox::shown().size(), 2); // the two confirmations, no error
 }
 
 void TestProgress::failedClearingKeepsEverything()
@@ -218,10 +228,11 @@ void TestProgress::failedClearingKeepsEverything()
     form.SpeedButton8Click();
     form.SpeedButton25Click();
 
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     form.SpeedButton26Click();
 
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).caption, QStringLiteral("错误"));
+    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::shown().at(1).caption, QStringLiteral("错误"));
     QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 3);
     QCOMPARE(XueXiLogList.count(), 3);
     QCOMPARE(form.sgXueXiLog->rowCount(), 3);

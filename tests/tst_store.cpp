@@ -4,6 +4,9 @@
 #include "store/UnitDM.h"
 #include "tests/fixtures/TestBank.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTest>
 
@@ -69,6 +72,7 @@ private slots:
         app.dm()->GetZhangJIe("02", "1");
         QCOMPARE(ZhangJieList.count(), 2);
         QCOMPARE(ZhangJieList[0]->ZhangJieID, QStringLiteral("0201"));
+        QCOMPARE(ZhangJieList[1]->ZhangJieID, QStringLiteral("0202"));
         app.dm()->GetZhangJIe("02", "2");
         QCOMPARE(ZhangJieList.count(), 1);
         QCOMPARE(ZhangJieList.text(0), QStringLiteral("模拟试卷一"));
@@ -88,6 +92,8 @@ private slots:
         app.dm()->GetKeMuList(); // not emptied first: every account twice
         QCOMPARE(KeMuList.count(), 6);
         QCOMPARE(KeMuList[0]->PKMName, QStringLiteral("库存现金"));
+        QCOMPARE(KeMuList[1]->PKMName, QStringLiteral("银行存款"));
+        QCOMPARE(KeMuList[2]->CKMName, QStringLiteral("应交增值税"));
     }
 
     void quotesInIdentifiersAreData()
@@ -345,45 +351,172 @@ private slots:
         QCOMPARE(rows("0201-001"), 1);
         QCOMPARE(rows("0201-002"), 0);
         QCOMPARE(rows("0201-003"), 0); // unanswered is not wrong
-        QCOMPARE(rows("0201-008"), 2);
+        QCOMPARE(rows("0201-008"), 1); // one row per question and day, however many entries were wrong
         Clock::advance(24 * 3600);
         loadAndLog();
         QCOMPARE(rows("0201-001"), 2);
         QCOMPARE(app.scalar("select max(ERR_DATE) from tabErrItemHisLog").toString(), QStringLiteral("20261210"));
     }
 
-    void updateFavLastEntryOfAQuestionWins()
+    void updateFavStoresEachQuestionsFlag()
     {
         TestApp app;
         app.dm()->AddItem("0201", "1", 1, 0);
-        app.dm()->AddItem("0201", "4", 1, 0); // three entries of 0201-008
+        app.dm()->AddItem("0201", "4", 1, 0); // three entries of 0201-008, flagged alike
         ItemList[0]->ItemFav = true;
-        ItemList[1]->ItemFav = true;
-        ItemList[3]->ItemFav = false;
+        for (int i = 1; i <= 3; ++i)
+            ItemList[i]->ItemFav = true;
         app.dm()->UpdateFav();
         QCOMPARE(app.scalar("select I_FAV from tabItem where I_ID = '0201-001'").toInt(), 1);
-        QCOMPARE(app.scalar("select I_FAV from tabItem where I_ID = '0201-008'").toInt(), 0);
+        QCOMPARE(app.scalar("select I_FAV from tabItem where I_ID = '0201-008'").toInt(), 1);
         ItemList[0]->ItemFav = false;
         app.dm()->UpdateFav();
         QCOMPARE(app.scalar("select I_FAV from tabItem where I_ID = '0201-001'").toInt(), 0);
+        QCOMPARE(app.scalar("select count(*) from tabItem where I_FAV <> 0").toInt(), 1);
     }
 
-    void writesLandWholeOrNotAtAll()
+    // Reviewing the log and answering wrongly again must not make the log grow.
+    void repeatedReviewsKeepTheLogStable_data()
+    {
+        QTest::addColumn<QStringList>("days");     // days the question is logged before the reviews
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QList<int>>("wrongSubs"); // kind45Index of the entries answered wrongly
+        QTest::newRow("plain, one day") << QStringList{"20261201"} << "0201-002" << QList<int>{1};
+        QTest::newRow("plain, several days") << QStringList{"20261201", "20261203", "20261205"} << "0201-002"
+                                             << QList<int>{1};
+        QTest::newRow("calculation, one sub wrong") << QStringList{"20261201"} << "0201-008" << QList<int>{2};
+        QTest::newRow("calculation, some wrong") << QStringList{"20261201", "20261202"} << "0201-008"
+                                                 << QList<int>{1, 4};
+        QTest::newRow("calculation, all wrong") << QStringList{"20261201"} << "0201-008" << QList<int>{1, 2, 4};
+        QTest::newRow("case") << QStringList{"20261201", "20261204"} << "0101-003" << QList<int>{1, 2, 3};
+    }
+    void repeatedReviewsKeepTheLogStable()
+    {
+        QFETCH(QStringList, days);
+        QFETCH(QString, question);
+        QFETCH(QList<int>, wrongSubs);
+        TestApp app;
+        for (const QString &day : days)
+            app.scalar("insert into tabErrItemHisLog values(?, ?)", {day, question});
+        Clock::set(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        QList<int> rows;
+        for (int review = 0; review < 4; ++review) {
+            ItemList.clear();
+            app.dm()->GetCTItemList("20231215"); // "所有错题"
+            int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
+            app.dm()->GetCTItemCnt(zong, dan, duo, pan, fen, "20231215");
+            // The list holds the question once per logged day, with all its entries.
+            QCOMPARE(int(QuestionStarts().size()), zong);
+            for (int i = 0; i < ItemList.count(); ++i)
+                if (wrongSubs.contains(ItemList[i]->kind45Index))
+                    answer(i, "X", 0);
+            app.dm()->LogErrItem();
+            rows << app.scalar("select count(*) from tabErrItemHisLog").toInt();
+        }
+        // The days before, and today once.
+        QCOMPARE(rows, (QList<int>{int(days.size()) + 1, int(days.size()) + 1, int(days.size()) + 1,
+                                   int(days.size()) + 1}));
+    }
+
+    // Older banks hold several rows per question and day: the list and the count take one.
+    void duplicateLogRowsCountOnce()
     {
         TestApp app;
+        for (int i = 0; i < 3; ++i)
+            app.scalar("insert into tabErrItemHisLog values('20261201', '0201-008')");
+        app.scalar("insert into tabErrItemHisLog values('20261202', '0201-008')");
+        app.dm()->GetCTItemList("20261201");
+        QCOMPARE(entryIds(), (QStringList{"0201-008", "0201-008", "0201-008", "0201-008", "0201-008", "0201-008"}));
+        QCOMPARE(subIndexes(), (QList<int>{1, 2, 4, 1, 2, 4}));
+        int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
+        app.dm()->GetCTItemCnt(zong, dan, duo, pan, fen, "20261201");
+        QCOMPARE(fen, 2);
+        QCOMPARE(zong, 2);
+    }
+
+    // The end of a run: history row, flags and log land together or not at all.
+    void runEndIsOneTransaction_data()
+    {
+        QTest::addColumn<QString>("failingTrigger");
+        QTest::newRow("history row") << "create trigger boom before insert on tabTestHis "
+                                        "begin select raise(abort, 'disk full'); end";
+        QTest::newRow("flags") << "create trigger boom before update on tabItem "
+                                  "begin select raise(abort, 'disk full'); end";
+        QTest::newRow("log delete") << "create trigger boom before delete on tabErrItemHisLog "
+                                       "begin select raise(abort, 'disk full'); end";
+        QTest::newRow("log insert") << "create trigger boom before insert on tabErrItemHisLog "
+                                       "begin select raise(abort, 'disk full'); end";
+    }
+    void runEndIsOneTransaction()
+    {
+        QFETCH(QString, failingTrigger);
+        TestApp app;
+        app.scalar("insert into tabErrItemHisLog values('20261210', '0201-001')"); // deleted on the way
         app.dm()->AddItem("0201", "1", 3, 0);
         for (int i = 0; i < 3; ++i) {
             ItemList[i]->ItemFav = true;
             answer(i, "D", 0);
         }
-        app.scalar("create trigger failFav before update on tabItem when NEW.I_ID = '0201-003' "
-                   "begin select raise(abort, 'disk full'); end");
-        app.scalar("create trigger failLog before insert on tabErrItemHisLog when NEW.ERR_I_ID = '0201-003' "
-                   "begin select raise(abort, 'disk full'); end");
-        QVERIFY_THROWS_EXCEPTION(StoreError, app.dm()->UpdateFav());
+        Clock::set(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        app.scalar(failingTrigger);
+        const auto end = [&] {
+            app.dm()->inTransaction([&] {
+                app.dm()->InsertTestInfo("20261210090000", "0", "3", "3", "0", "00:01:00", "章节练习", "会计基础",
+                                         "第一章", 0);
+                app.dm()->UpdateFav();
+                app.dm()->LogErrItem();
+            });
+        };
+        QVERIFY_THROWS_EXCEPTION(StoreError, end());
+        QCOMPARE(app.scalar("select count(*) from tabTestHis").toInt(), 0);
         QCOMPARE(app.scalar("select count(*) from tabItem where I_FAV <> 0").toInt(), 0);
-        QVERIFY_THROWS_EXCEPTION(StoreError, app.dm()->LogErrItem());
-        QCOMPARE(app.scalar("select count(*) from tabErrItemHisLog").toInt(), 0);
+        QCOMPARE(app.scalar("select count(*) from tabErrItemHisLog").toInt(), 1);
+        // The data module goes on working: a later end without the fault stores it whole.
+        app.scalar("drop trigger boom");
+        end();
+        QCOMPARE(app.scalar("select count(*) from tabTestHis").toInt(), 1);
+        QCOMPARE(app.scalar("select count(*) from tabItem where I_FAV <> 0").toInt(), 3);
+        QCOMPARE(app.scalar("select count(*) from tabErrItemHisLog").toInt(), 3);
+    }
+
+    void unwritableBankIsFoundAndReported_data()
+    {
+        QTest::addColumn<bool>("readOnlyFile");
+        QTest::newRow("read-only file") << true;
+        QTest::newRow("a bank marked read-only") << false;
+    }
+    void unwritableBankIsFoundAndReported()
+    {
+        QFETCH(bool, readOnlyFile);
+        TestApp app;
+        QVERIFY(app.dm()->writeProblem().isEmpty());
+        QCOMPARE(app.scalar("select count(*) from sqlite_master where name like 'acctprep%'").toInt(), 0);
+
+        TestApp bad;
+        if (readOnlyFile) {
+            QFile::setPermissions(bad.databaseFile(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+            if (QFileInfo(bad.databaseFile()).isWritable())
+                QSKIP("this user can write any file");
+        } else {
+            // A write version above 2 in the file header: SQLite reads the bank but will not
+            // write it, whoever runs the program.
+            QFile file(bad.databaseFile());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(18));
+            QVERIFY(file.putChar(char(3)));
+        }
+        TDataModuleMain dm(bad.databaseFile());
+        const QString problem = dm.writeProblem();
+        QVERIFY(problem.contains(QDir::toNativeSeparators(bad.databaseFile())));
+        QVERIFY(problem.contains(QStringLiteral("学习记录无法保存")));
+        dm.GetKeChengInfo(); // reading still works
+        QCOMPARE(KeChengList.count(), 2);
+        try {
+            dm.InsertTestInfo("1", "0", "0", "0", "0", "00:00:00", "章节练习", "", "", 0);
+            QFAIL("an unwritable bank took a write");
+        } catch (const StoreError &e) {
+            QCOMPARE(e.message(), problem);
+        }
     }
 
     void insertTestInfoReplacesAndKeepsOnFailure()

@@ -1,5 +1,6 @@
 #include "ui/FlatButtons.h"
 
+#include <QEvent>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QToolButton>
@@ -29,6 +30,31 @@ protected:
     }
 };
 
+// Resizes the flat buttons of the watched host whenever the host is resized.
+class WidthFollower : public QObject
+{
+public:
+    WidthFollower(QWidget *host, int spare) : QObject(host), m_spare(spare) { host->installEventFilter(this); }
+
+    void fit(QWidget *host) const
+    {
+        const int width = qMax(0, host->width() - m_spare);
+        for (FlatButton *button : host->findChildren<FlatButton *>(Qt::FindDirectChildrenOnly))
+            button->resize(width, button->height());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            fit(static_cast<QWidget *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int m_spare;
+};
+
 }
 
 QToolButton *EnsureFlatButton(QWidget *owner, QWidget *parent, const QString &name, const QString &caption,
@@ -53,6 +79,12 @@ QToolButton *EnsureFlatButton(QWidget *owner, QWidget *parent, const QString &na
     }
     button->setVisible(true);
     return button;
+}
+
+void FitFlatButtonsToWidth(QWidget *host, int spare)
+{
+    if (!host->findChild<WidthFollower *>(QString(), Qt::FindDirectChildrenOnly))
+        new WidthFollower(host, spare);
 }
 
 void RemoveFlatButton(QWidget *owner, const QString &name)

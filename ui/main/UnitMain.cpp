@@ -7,6 +7,7 @@
 #include "platform/Modal.h"
 #include "core/AppPath.h"
 #include "ui/Controls.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -68,7 +69,6 @@ TMainForm::~TMainForm() = default;
 void TMainForm::buildShell()
 {
     setWindowTitle(ProductTitle);
-    resize(1100, 760);
     setMinimumSize(960, 640);
 
     auto *central = new QWidget(this);
@@ -172,13 +172,13 @@ void TMainForm::FormCreate()
         seQieHuanMiaoShu->setValue(500);
     CreateGlobalLists();
     bringToFront(PanelMain);
-    QGuiApplication::setApplicationDisplayName(windowTitle());
+    // The product title names the main window only. As the application's display name it
+    // would be appended to every dialog and message box title.
+    QGuiApplication::setApplicationName(QStringLiteral("AcctPrep"));
     StatusPanel0->setText(SiteNotice);
     StatusPanel0->setToolTip(SiteNotice);
     loadPictures();
-
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    PlaceOnScreen(this, QSize(1100, 760));
 }
 
 void TMainForm::loadPictures()

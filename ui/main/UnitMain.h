@@ -194,6 +194,7 @@ private:
     void reviewFrom(const QString &mode, int first, const QString &none);
     void showJHCTCounts(int zong, int dan, int duo, int pan, int fen);
     QObject *m_enterClicks = nullptr; // Enter activates the focused button
+    QWidget *m_setupView = nullptr;   // where the last new run was set up
     int m_zhangJieButtonCount = 0;    // chapter buttons of the last fill
 };
 

@@ -105,5 +105,7 @@ void TMainForm::sbJHCTKaiShiLianXiClick()
                lblJHCT_panduan->text().toInt(), lblJHCT_fenxi->text().toInt(), seJHCT_fontsize->value());
     f->JHCT_Select = seJHCT_select->value();
     f->JHCT_Start = seJHCT_start->value();
+    f->RandomOrder = false;
+    m_setupView = gbJHCT;
     startPracticeRun(cbJHCTDaTiSuDu->isChecked(), seJHCTQieHuanMiaoShu->value());
 }

@@ -26,11 +26,16 @@ const QString GuidePrefix = QStringLiteral("sbKaoShiDaGang");
 const QString HandoutPrefix = QStringLiteral("sbKeChengJiangYi");
 const QString HelpPrefix = QStringLiteral("sbHelp");
 constexpr int PageColumnWidth = 200;
+// Handouts are named after their chapters, whose names are long.
+constexpr int HandoutColumnWidth = 360;
+// Page buttons stand 20 px in from either side of their box.
+constexpr int PageButtonSpare = 40;
 
-QGroupBox *pageBox(const char *name, const QString &title)
+QGroupBox *pageBox(const char *name, const QString &title, int width = PageColumnWidth)
 {
     QGroupBox *box = Controls::groupBox(nullptr, QString::fromLatin1(name), title);
-    box->setFixedWidth(PageColumnWidth);
+    box->setFixedWidth(width);
+    FitFlatButtonsToWidth(box, PageButtonSpare);
     return box;
 }
 
@@ -39,7 +44,7 @@ QScrollArea *scrolling(QGroupBox *box)
 {
     QScrollArea *area = Controls::scrollColumn(nullptr, QString());
     area->setWidget(box);
-    area->setFixedWidth(PageColumnWidth + area->verticalScrollBar()->sizeHint().width());
+    area->setFixedWidth(box->width() + area->verticalScrollBar()->sizeHint().width());
     return area;
 }
 
@@ -69,7 +74,7 @@ void TMainForm::buildPageViews()
     PanelKaoShiZhiNan = pageViewPanel("PanelKaoShiZhiNan", scrolling(GroupBoxKaoShiZhiNan), WebBrowserKSZN);
     Content->addWidget(PanelKaoShiZhiNan);
 
-    QGroupBox *courseBox = pageBox("GroupBoxKeChengList", QStringLiteral("课程列表"));
+    QGroupBox *courseBox = pageBox("GroupBoxKeChengList", QStringLiteral("课程列表"), HandoutColumnWidth);
     auto *courseLayout = new QVBoxLayout(courseBox);
     auto *courseLabel = new QLabel(QStringLiteral("课程信息"), courseBox);
     cbKeChengList = new QComboBox(courseBox);
@@ -78,7 +83,7 @@ void TMainForm::buildPageViews()
     courseLayout->addWidget(courseLabel);
     courseLayout->addWidget(cbKeChengList);
     connect(cbKeChengList, &QComboBox::currentIndexChanged, this, &TMainForm::cbKeChengListChange);
-    GroupBoxKeChengMuLu = pageBox("GroupBoxKeChengMuLu", QStringLiteral("课程目录"));
+    GroupBoxKeChengMuLu = pageBox("GroupBoxKeChengMuLu", QStringLiteral("课程目录"), HandoutColumnWidth);
     auto *handoutColumn = new QWidget;
     auto *handoutLayout = new QVBoxLayout(handoutColumn);
     handoutLayout->setContentsMargins(0, 0, 0, 0);
@@ -124,7 +129,7 @@ void TMainForm::makePageButtons(const QStringList &list, QGroupBox *box, const Q
     for (int i = 0; i < pages; ++i) {
         const QString caption = list.at(3 * i);
         QToolButton *button =
-            EnsureFlatButton(this, box, prefix + QString::number(i), caption, QRect(20, firstTop + 32 * i, 160, 30));
+            EnsureFlatButton(this, box, prefix + QString::number(i), caption, QRect(20, firstTop + 32 * i, box->width() - PageButtonSpare, 30));
         // A reused button keeps one connection, not one per opening.
         button->disconnect(this);
         connect(button, &QToolButton::clicked, this, [this, button, click] { (this->*click)(button); });

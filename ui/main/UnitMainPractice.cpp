@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollArea>
@@ -174,6 +175,8 @@ void TMainForm::sbKaiShiLianXiClick()
     const int dan = amount(cbDanXuan, seDanXunShuLiang), duo = amount(cbDuoXuan, seDuoXuanShuLiang),
               pan = amount(cbPanDuan, sePanDuanShuLiang), fen = amount(cbFenXi, seFenXiShuLiang);
     prepareRun(dan + duo + pan + fen, dan, duo, pan, fen, seZiTiDaXiao->value());
+    f->RandomOrder = cbShunXu->isChecked();
+    m_setupView = gbTiKuXinXi;
     startPracticeRun(cbDaTiSuDu->isChecked(), seQieHuanMiaoShu->value());
 }
 
@@ -216,7 +219,17 @@ void TMainForm::startPracticeRun(bool forcedSwitching, int seconds)
 
 void TMainForm::runPractice()
 {
-    // However the window was closed, the result follows.
-    Modal::show(frmZhangJie);
-    ShowResultZJ();
+    if (Modal::show(frmZhangJie) == QDialog::Accepted) {
+        ShowResultZJ();
+        return;
+    }
+    // Left by the close box: nothing was counted or stored. A review goes back to the result it
+    // came from, which is still that run's; a new run, or a redo that cleared the answers,
+    // goes back to where it was set up rather than showing an earlier run's figures as its own.
+    const QString mode = frmZhangJie->LXMode;
+    if (mode == QLatin1String("view") || mode == QLatin1String("error") || mode == QLatin1String("right")
+        || mode == QLatin1String("notfinish"))
+        ShowResultZJ();
+    else
+        PracticeArea->setCurrentWidget(m_setupView ? m_setupView : gbTiKuXinXi);
 }

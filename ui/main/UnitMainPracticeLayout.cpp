@@ -3,6 +3,7 @@
 #include "ui/main/UnitMain.h"
 
 #include "ui/Controls.h"
+#include "ui/FlatButtons.h"
 #include "ui/main/PracticeViewsInternal.h"
 
 #include <QCheckBox>
@@ -35,9 +36,10 @@ const QString SecondsBeforeSwitch = QStringLiteral("秒后强制切换");
 const QString SecondsTip = QStringLiteral("每题停留的秒数，到时自动切换到下一题");
 const QString FontSizeTip = QStringLiteral("练习窗口中题目文字的大小（磅）");
 
-// Width of the chapter column; the chapter buttons are sized from it before the page is ever
-// laid out, so it must not depend on the window size.
-constexpr int ChapterColumnWidth = 264;
+// The chapter column grows with the window, so that long chapter names show whole where there
+// is room; the chapter buttons follow its width.
+constexpr int ChapterColumnMinWidth = 264;
+constexpr int ChapterColumnMaxWidth = 420;
 
 // The page's buttons show their caption only and take the focus by Tab and by click.
 const Controls::ButtonLook PageButton{.style = Qt::ToolButtonTextOnly,
@@ -214,7 +216,8 @@ void TMainForm::buildPracticeView()
     auto *chapters = new QVBoxLayout(GroupBox2);
     chapters->setContentsMargins(4, 4, 4, 4);
     ScrollBoxZhangJie = Controls::scrollColumn(GroupBox2, QStringLiteral("ScrollBoxZhangJie"));
-    ScrollBoxZhangJie->setFixedWidth(ChapterColumnWidth);
+    ScrollBoxZhangJie->setMinimumWidth(ChapterColumnMinWidth);
+    ScrollBoxZhangJie->setMaximumWidth(ChapterColumnMaxWidth);
     // A slim bar: the buttons end 10 px before the right edge and stay clear of it.
     ScrollBoxZhangJie->verticalScrollBar()->setStyleSheet(QStringLiteral(
         "QScrollBar:vertical { width: 8px; background: transparent; margin: 0; }"
@@ -222,6 +225,7 @@ void TMainForm::buildPracticeView()
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     ScrollBoxZhangJie->setWidget(Controls::panel(nullptr, QStringLiteral("ScrollBoxZhangJieContents")));
+    FitFlatButtonsToWidth(ScrollBoxZhangJie->widget(), 20);
     chapters->addWidget(ScrollBoxZhangJie);
     left->addWidget(GroupBox2, 1);
 
@@ -233,11 +237,11 @@ void TMainForm::buildPracticeView()
         left->addWidget(b);
         enterable(b);
     }
-    page->addWidget(GroupBox1);
+    page->addWidget(GroupBox1, 1);
 
     PracticeArea = new QStackedWidget(PanelZJLX);
     PracticeArea->setObjectName(QStringLiteral("PracticeArea"));
-    page->addWidget(PracticeArea, 1);
+    page->addWidget(PracticeArea, 2);
 
     // Chapter set-up.
     gbTiKuXinXi = Controls::groupBox(PracticeArea, QStringLiteral("gbTiKuXinXi"), QStringLiteral("题库信息"));

@@ -2,6 +2,7 @@
 #include "ui/main/UnitMain.h"
 
 #include "core/UnitDefine.h"
+#include "platform/MessageBox.h"
 #include "store/UnitDM.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
@@ -303,6 +304,10 @@ void TMainForm::showLogDetails(int row)
 
 void TMainForm::SpeedButton26Click()
 {
+    // Every record goes at once and cannot come back: the learner confirms first.
+    if (!MessageBox::question(this, QStringLiteral("确认清除"),
+                              QStringLiteral("确定要清除全部学习记录吗？清除后不能恢复。")))
+        return;
     // A failed delete leaves list and views as they were.
     if (!guarded(this, [this] { m_dm->DeleteXueXiLog(); }))
         return;

@@ -8,6 +8,8 @@
 #include "core/AppPath.h"
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
+#include "ui/ScreenFit.h"
+#include "ui/practice/OptionOrder.h"
 #include "ui/practice/ZhangJieInternal.h"
 
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 #include <QLayout>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -26,6 +29,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 
 using ZhangJie::kLetters;
@@ -89,14 +93,18 @@ bool isCutMode(const QString &mode)
 bool TfrmZhangJie::InitItemList()
 {
     const auto cut = [this] {
-        // Keep positions JHCT_Start .. JHCT_Select (from 1); a start past what is left
-        // leaves an empty list.
-        ItemList.truncate(qMax(0, JHCT_Select));
+        // Keep the questions at positions JHCT_Start .. JHCT_Select (from 1), each with all its
+        // entries, since the set-up counts questions; a start past what is left leaves an
+        // empty list.
+        const std::vector<int> starts = QuestionStarts();
+        const int questions = int(starts.size());
+        if (JHCT_Select < questions)
+            ItemList.truncate(JHCT_Select <= 0 ? 0 : starts.at(size_t(JHCT_Select)));
         const int drop = JHCT_Start - 1;
-        if (drop >= ItemList.count())
+        if (drop >= qMin(questions, qMax(0, JHCT_Select)))
             ItemList.clear();
         else if (drop > 0)
-            ItemList.removeFirst(drop);
+            ItemList.removeFirst(starts.at(size_t(drop)));
     };
 
     bool loaded = true;
@@ -121,10 +129,56 @@ bool TfrmZhangJie::InitItemList()
             m_dm->AddItem(ZhangJieID, QStringLiteral("4"), FenXiCnt, 0);
             m_dm->AddItem(ZhangJieID, QStringLiteral("5"), FenXiCnt, 0);
         });
+        if (RandomOrder)
+            shuffleQuestions();
+    }
+    m_optionOrders.clear();
+    if (RandomOrder && !isCutMode(LXMode)) {
+        for (int i = 0; i < ItemList.count(); ++i) {
+            const TItem &entry = *ItemList[i];
+            // True/false keeps 正确 before 错误; calculation questions have no options to move.
+            const bool choice = entry.ItemType == QLatin1String("1") || entry.ItemType == QLatin1String("2")
+                || entry.ItemType == QLatin1String("5");
+            m_optionOrders.push_back(choice ? OptionOrder::shuffled(entry, *QRandomGenerator::global())
+                                            : OptionOrder::Identity);
+        }
     }
     Item_Index = 0;
     ShowItem();
     return loaded;
+}
+
+void TfrmZhangJie::shuffleQuestions()
+{
+    // Questions move as wholes, and only among questions of their own type.
+    const std::vector<int> starts = QuestionStarts();
+    std::vector<int> order;
+    order.reserve(size_t(ItemList.count()));
+    size_t q = 0;
+    while (q < starts.size()) {
+        const QString type = ItemList[starts[q]]->ItemType;
+        size_t end = q;
+        while (end < starts.size() && ItemList[starts[end]]->ItemType == type)
+            ++end;
+        std::vector<size_t> questions;
+        for (size_t i = q; i < end; ++i)
+            questions.push_back(i);
+        std::shuffle(questions.begin(), questions.end(), *QRandomGenerator::global());
+        for (size_t question : questions) {
+            const int from = starts[question];
+            const int to = question + 1 < starts.size() ? starts[question + 1] : ItemList.count();
+            for (int i = from; i < to; ++i)
+                order.push_back(i);
+        }
+        q = end;
+    }
+    ItemList.permute(order);
+}
+
+QString TfrmZhangJie::optionOrderAt(int position) const
+{
+    return position >= 0 && size_t(position) < m_optionOrders.size() ? m_optionOrders[size_t(position)]
+                                                                    : OptionOrder::Identity;
 }
 
 void TfrmZhangJie::clearDisplay()
@@ -235,22 +289,28 @@ void TfrmZhangJie::ShowItem()
         box->hide();
         box->setChecked(false);
     }
+    const QString order = optionOrderAt(Item_Index);
     if (Item_Type == QLatin1String("1") || Item_Type == QLatin1String("2") || Item_Type == QLatin1String("3")) {
         for (int i = 0; i < 6; ++i) {
-            const QString option = entry.option(i + 1);
+            const QChar bankLetter = order.at(i);
+            if (bankLetter == QLatin1Char(' '))
+                continue;
+            const QString option = entry.option(kLetters.indexOf(bankLetter) + 1);
             const QString trimmed = option.trimmed();
             if (trimmed.isEmpty() || trimmed == QLatin1String("-"))
                 continue;
             QCheckBox *box = m_boxes[size_t(i)];
             box->setText(kLetters.at(i) + QStringLiteral("、") + option);
-            box->setChecked(entry.UserAnswer.contains(kLetters.at(i)));
+            box->setChecked(entry.UserAnswer.contains(bankLetter));
             box->show();
         }
     }
     m_clickAttached = true;
 
-    lblAnswer->setText(entry.ItemAnswer);
-    meoDesc->setPlainText(entry.ItemDesc);
+    // The key in the letters the learner sees; explanations keep the bank's letters.
+    lblAnswer->setText(OptionOrder::shownKey(order, entry.ItemAnswer));
+    const QString note = OptionOrder::note(order, entry);
+    meoDesc->setPlainText(note.isEmpty() ? entry.ItemDesc : note + QLatin1Char('\n') + entry.ItemDesc);
     showMarkAndFav(entry);
 }
 
@@ -264,10 +324,11 @@ void TfrmZhangJie::cbABCDEFClick(QCheckBox *sender)
     }
     m_clickAttached = true;
 
-    QString answer;
+    unsigned ticked = 0;
     for (int i = 0; i < 6; ++i)
         if (m_boxes[size_t(i)]->isChecked())
-            answer += kLetters.at(i);
+            ticked |= 1u << i;
+    const QString answer = OptionOrder::bankAnswer(optionOrderAt(Item_Index), ticked);
     TItem *entry = currentEntry();
     if (!entry)
         return;
@@ -344,7 +405,19 @@ void TfrmZhangJie::toggleFlag(bool TItem::*flag)
 
 void TfrmZhangJie::sbMarkClick() { toggleFlag(&TItem::ItemMark); }
 
-void TfrmZhangJie::sbFAVClick() { toggleFlag(&TItem::ItemFav); }
+void TfrmZhangJie::sbFAVClick()
+{
+    TItem *entry = currentEntry();
+    if (!entry)
+        return;
+    // The flag belongs to the question: every entry of it in the run follows, so the one
+    // stored is the one the learner last set, whichever sub-question they were on.
+    const bool flag = !entry->ItemFav;
+    for (int i = 0; i < ItemList.count(); ++i)
+        if (ItemList[i]->ItemID == entry->ItemID)
+            ItemList[i]->ItemFav = flag;
+    showMarkAndFav(*entry);
+}
 
 void TfrmZhangJie::SpeedButton6Click()
 {
@@ -458,12 +531,15 @@ void TfrmZhangJie::SpeedButton8Click()
     }
 
     const QString timeUsed = clockText(elapsedSeconds(), QStringLiteral(":"), QStringLiteral(":"), QString());
+    // The history row, the flags and the log land together or not at all.
     const bool stored = guarded(this, [&] {
-        m_dm->InsertTestInfo(Test_ID, QString::number(ZhengQueCnt), QString::number(CuoWuCnt),
-                             QString::number(YiLianXiCnt), QString::number(WeiLianXiCnt), timeUsed,
-                             QStringLiteral("章节练习"), KeChengName, ZhangJieName, DeFen / 100);
-        m_dm->UpdateFav();
-        m_dm->LogErrItem();
+        m_dm->inTransaction([&] {
+            m_dm->InsertTestInfo(Test_ID, QString::number(ZhengQueCnt), QString::number(CuoWuCnt),
+                                 QString::number(YiLianXiCnt), QString::number(WeiLianXiCnt), timeUsed,
+                                 QStringLiteral("章节练习"), KeChengName, ZhangJieName, DeFen / 100);
+            m_dm->UpdateFav();
+            m_dm->LogErrItem();
+        });
     });
     // Nothing stored, nothing finished: the run stays open so that ending it again stores it
     // whole (each step replaces what an earlier attempt left).
@@ -477,10 +553,7 @@ void TfrmZhangJie::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen *desktop = screen()) {
-        const QRect area = desktop->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    PlaceOnScreen(this, QSize(964, 682));
     // The tip names the kind of review; a missing tip file just leaves the strip plain.
     imgTrip->clear();
     const QString tip = tipPicture(LXMode);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -52,6 +53,9 @@ public:
     int JHCT_Select = 0;
     int JHCT_Start = 0;
     QString CT_Start;
+    // A chapter run shows its questions (within each type) and the options of its choice
+    // questions in a random order.
+    bool RandomOrder = false;
 
     // Builds the list for the mode and shows its first entry; false when the load failed
     // (the failure has been shown to the learner).
@@ -127,9 +131,15 @@ private:
     void toggleFlag(bool TItem::*flag);
     // Seconds since StartTime by Clock, within one day.
     int elapsedSeconds() const;
+    // Shuffles the questions within each type, keeping the entries of one question together.
+    void shuffleQuestions();
+    // Box order of the options of the entry at the position (OptionOrder).
+    QString optionOrderAt(int position) const;
 
     TDataModuleMain *m_dm;
     std::array<QCheckBox *, 6> m_boxes{};
+    // Option order per list position, for the list InitItemList built; empty: the bank's.
+    std::vector<QString> m_optionOrders;
     // Clicks on the option boxes count as answers only while attached.
     bool m_clickAttached = true;
     QWidget *Panel2 = nullptr, *Panel4 = nullptr, *PanelMain = nullptr, *PanelMainB = nullptr;
