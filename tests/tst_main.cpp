@@ -370,14 +370,14 @@ void TestMain::windowsFitTheScreen_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QSize>("minimum");
     // A laptop with a 40 px task bar: the main window loses height, not its title bar.
-    QTest::newRow("main, 1366x768") << QRect(0, 0, 1366, 728) << QSize(1100, 760) << QSize(1100, 690)
+    QTest::newRow("main, 1366x768") << QRect(0, 0, 1366, 728) << QSize(1280, 800) << QSize(1280, 690)
                                     << QSize(960, 640);
-    QTest::newRow("main, 1920x1080") << QRect(0, 0, 1920, 1040) << QSize(1100, 760) << QSize(1100, 760)
+    QTest::newRow("main, 1920x1080") << QRect(0, 0, 1920, 1040) << QSize(1280, 800) << QSize(1280, 800)
                                      << QSize(960, 640);
     QTest::newRow("practice, 1366x768") << QRect(0, 0, 1366, 728) << QSize(964, 682) << QSize(964, 682)
                                         << QSize(960, 640);
     // Smaller than the window's minimum: the minimum gives way too.
-    QTest::newRow("main, 1024x600") << QRect(0, 32, 1024, 568) << QSize(1100, 760) << QSize(1016, 530)
+    QTest::newRow("main, 1024x600") << QRect(0, 32, 1024, 568) << QSize(1280, 800) << QSize(1016, 530)
                                     << QSize(960, 530);
 }
 

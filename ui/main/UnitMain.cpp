@@ -178,7 +178,7 @@ void TMainForm::FormCreate()
     StatusPanel0->setText(SiteNotice);
     StatusPanel0->setToolTip(SiteNotice);
     loadPictures();
-    PlaceOnScreen(this, QSize(1100, 760));
+    PlaceOnScreen(this, QSize(1280, 800));
 }
 
 void TMainForm::loadPictures()

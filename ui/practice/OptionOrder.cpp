@@ -3,6 +3,7 @@
 #include "core/UnitDefine.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -76,6 +77,10 @@ QString shownKey(const QString &order, const QString &key)
 
 QString note(const QString &order, const TItem &entry)
 {
+    // Only an explanation that names options by letter needs the key to them.
+    static const QRegularExpression letter(QStringLiteral("(?<![A-Za-z0-9])[A-F](?![A-Za-z0-9])"));
+    if (!entry.ItemDesc.contains(letter))
+        return QString();
     QStringList pairs;
     bool moved = false;
     for (int box = 0; box < 6 && box < order.size(); ++box) {

@@ -19,8 +19,8 @@ QString shuffled(const TItem &entry, QRandomGenerator &random);
 QString bankAnswer(const QString &order, unsigned tickedBoxes);
 // The answer key in the letters shown on screen, in A..F order; other characters stay.
 QString shownKey(const QString &order, const QString &key);
-// A line for the explanation when the order differs from the bank's, since explanations
-// name options by the bank's letters; empty otherwise.
+// A line for the explanation when the order differs from the bank's and the explanation
+// names options by letter (the bank's letters); empty otherwise.
 QString note(const QString &order, const TItem &entry);
 
 } // namespace OptionOrder
