@@ -852,7 +852,20 @@ void TestEntry::pickerKeyboard()
     QTest::keyClick(picker->edtKeMuFilter, Qt::Key_Escape);
     QVERIFY(picker->isHidden());
     QCOMPARE(account->text(), QStringLiteral("外埠存款"));
+    // Also from its buttons.
+    host.panels->pnlABCDEF_bbtnKMPopUpClick(button(host.panels, QStringLiteral("pnlA_"), "bbtnKM", 2));
+    QTest::keyClick(picker->sbOK, Qt::Key_Escape);
+    QVERIFY(picker->isHidden());
     QVERIFY(MessageBox::shown().isEmpty());
+
+    // Down from the filter goes to the first account it left; Enter takes it.
+    host.panels->pnlABCDEF_bbtnKMPopUpClick(button(host.panels, QStringLiteral("pnlA_"), "bbtnKM", 2));
+    typeText(picker->edtKeMuFilter, QStringLiteral("存款"));
+    QTest::keyClick(picker->edtKeMuFilter, Qt::Key_Down);
+    QCOMPARE(picker->tvKeMu->currentItem()->text(0), QStringLiteral("银行存款"));
+    QTest::keyClick(picker->tvKeMu, Qt::Key_Return);
+    QVERIFY(picker->isHidden());
+    QCOMPARE(account->text(), QStringLiteral("银行存款"));
 }
 
 void TestEntry::completerOffersChildAccounts()

@@ -259,17 +259,33 @@ void TKeMuPicker::closePicker(bool returnFocus)
     m_edit = nullptr;
 }
 
+void TKeMuPicker::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chooseFromKeyboard();
+        break;
+    case Qt::Key_Escape:
+        sbCancelClick();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
 bool TKeMuPicker::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            chooseFromKeyboard();
-            return true;
         case Qt::Key_Escape:
-            sbCancelClick();
+            // The filter and the tree would use these keys themselves.
+            keyPressEvent(key);
             return true;
         case Qt::Key_Down:
             // From the filter straight into the accounts it left.

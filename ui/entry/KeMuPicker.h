@@ -49,6 +49,8 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Enter and Esc from anywhere in the picker (its buttons too) stay with it.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildTree();
