@@ -4,7 +4,9 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -67,6 +69,22 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
     if (!tip.isEmpty())
         c->setToolTip(tip);
     return c;
+}
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int fixedWidth)
+{
+    auto *e = new QLineEdit(parent);
+    setName(e, name);
+    if (fixedWidth > 0)
+        e->setFixedWidth(fixedWidth);
+    return e;
+}
+
+QRadioButton *radioButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *r = new QRadioButton(caption, parent);
+    setName(r, name);
+    return r;
 }
 
 QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value, const QString &tip)

@@ -6,7 +6,9 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
+class QRadioButton;
 class QScrollArea;
 class QSpinBox;
 class QTableWidget;
@@ -39,6 +41,10 @@ QToolButton *button(QWidget *parent, const QString &name, const QString &caption
                     const ButtonLook &look = {});
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, bool checked = false,
                     const QString &tip = QString());
+// A one-line edit; a width of 0 leaves it to the layout.
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int fixedWidth = 0);
+// Radio buttons exclude the others of the same parent.
+QRadioButton *radioButton(QWidget *parent, const QString &name, const QString &caption);
 // Wide enough for four digits beside its arrows.
 QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value,
                   const QString &tip = QString());
