@@ -79,6 +79,66 @@ private slots:
         QVERIFY(list.isEmpty());
     }
 
+    void rightAndWrongEntries_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("itemScore");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("userScore");
+        QTest::addColumn<QString>("outcome"); // right, wrong or none
+        QTest::newRow("choice right") << "1" << "A" << 100 << "A" << 100 << "right";
+        QTest::newRow("choice wrong") << "2" << "AB" << 200 << "A" << 0 << "wrong";
+        QTest::newRow("unanswered") << "1" << "A" << 100 << "" << 0 << "none";
+        // An entry answer is stored as rows: it is right by its marks, not by its text.
+        QTest::newRow("entry right") << "4" << "见解析" << 333 << "true\r\nfalse\r\n库存现金\r\n1000\r\n" << 333
+                                     << "right";
+        QTest::newRow("entry wrong") << "4" << "见解析" << 333 << "true\r\nfalse\r\n库存现金\r\n10\r\n" << 0
+                                     << "wrong";
+        QTest::newRow("worth nothing, key given") << "1" << "C" << 0 << "C" << 0 << "right";
+        QTest::newRow("worth nothing, other answer") << "1" << "C" << 0 << "B" << 0 << "wrong";
+    }
+    void rightAndWrongEntries()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, key);
+        QFETCH(int, itemScore);
+        QFETCH(QString, answer);
+        QFETCH(int, userScore);
+        QFETCH(QString, outcome);
+        TItem e;
+        e.ItemType = type;
+        e.ItemAnswer = key;
+        e.ItemScore = itemScore;
+        e.UserAnswer = answer;
+        e.UserScore = userScore;
+        QCOMPARE(EntryIsRight(e), outcome == "right");
+        QCOMPARE(EntryIsWrong(e), outcome == "wrong");
+    }
+
+    void questionsStartWhereTheirEntriesBegin()
+    {
+        ItemList.clear();
+        const auto add = [](const char *id, int sub) {
+            auto e = std::make_unique<TItem>();
+            const QString itemId = QString::fromLatin1(id);
+            e->ItemID = itemId;
+            e->kind45Index = sub;
+            ItemList.add(itemId, std::move(e));
+        };
+        add("q1", 1);
+        add("calc", 1); // a calculation of sub-questions 1, 2, 4
+        add("calc", 2);
+        add("calc", 4);
+        add("calc", 2); // the same calculation again (logged on another day), from B on
+        add("calc", 4);
+        add("q2", 1);
+        add("q2", 1); // a plain question twice
+        QCOMPARE(QuestionStarts(), (std::vector<int>{0, 1, 4, 6, 7}));
+        ItemList.clear();
+        QVERIFY(QuestionStarts().empty());
+    }
+
     void login_data()
     {
         QTest::addColumn<bool>("stored");
