@@ -144,6 +144,8 @@ public:
     QWidget *pnlCTZQ = nullptr;
     QRadioButton *rbToDay = nullptr, *rbWeek = nullptr, *rbMonth = nullptr, *rbAll = nullptr;
     QToolButton *SpeedButton28 = nullptr, *SpeedButton29 = nullptr;
+    // The review box's first explanatory line: what kind of review it sets up.
+    QLabel *lblJHCTKindCaption = nullptr, *lblJHCTKindText = nullptr;
 
     // Study progress (PanelXueXiJinJie).
     QToolButton *sbXXXQX = nullptr, *SpeedButton25 = nullptr, *SpeedButton26 = nullptr;
