@@ -4,11 +4,37 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <QToolButton>
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    // Taken here, so the press does not reach the picture or panel underneath.
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
 
 namespace Controls {
 
@@ -18,6 +44,94 @@ void setName(QWidget *widget, const QString &objectName)
     if (!objectName.isEmpty())
         widget->setObjectName(objectName);
 }
+
+// Colour of a ticked option's caption: the accent of the practice and exam windows, darker.
+const QColor OptionAccent(38, 144, 196);
+
+// A check box whose caption wraps onto further lines within the width it is given, so long
+// option texts stay readable. The indicator sits beside the first line.
+class WrapCheckBox : public QCheckBox
+{
+public:
+    explicit WrapCheckBox(QWidget *parent) : QCheckBox(parent)
+    {
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        return qMax(indicatorSize().height(), textRectFor(width).height()) + 2 * kVMargin;
+    }
+    QSize sizeHint() const override
+    {
+        const int width = textLeft() + fontMetrics().horizontalAdvance(text()) + 4;
+        return {width, heightForWidth(width)};
+    }
+    QSize minimumSizeHint() const override
+    {
+        // The real height comes from heightForWidth; this only keeps one line's room.
+        return {textLeft() + fontMetrics().averageCharWidth() * 6,
+                qMax(indicatorSize().height(), fontMetrics().height()) + 2 * kVMargin};
+    }
+
+protected:
+    // The whole box, caption lines included, takes the click.
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QSize indicator = indicatorSize();
+        // Centred on the ink of the first line, not on its line box.
+        const QRect ink = fontMetrics().tightBoundingRect(QStringLiteral("中"));
+        QTextLayout layout(text().isEmpty() ? QStringLiteral("中") : text(), font());
+        layout.beginLayout();
+        QTextLine first = layout.createLine();
+        first.setLineWidth(textRectFor(width()).width());
+        layout.endLayout();
+        const int middle = kVMargin + qRound(first.ascent()) + (ink.top() + ink.bottom()) / 2;
+        option.rect = QRect(QPoint(2, qMax(0, middle - indicator.height() / 2)), indicator);
+        painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
+
+        const QRect textRect = textRectFor(width());
+        painter.setPen(isChecked() ? OptionAccent.darker(140) : palette().color(QPalette::WindowText));
+        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = textRect.adjusted(-2, 0, 2, 0);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+private:
+    static constexpr int kVMargin = 3;
+
+    QSize indicatorSize() const
+    {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        return {style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this),
+                style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this)};
+    }
+    int textLeft() const
+    {
+        return 2 + indicatorSize().width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this) + 2;
+    }
+    QRect textRectFor(int width) const
+    {
+        const QRect room(textLeft(), kVMargin, qMax(1, width - textLeft() - 2), 1 << 20);
+        const QRect used = fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+        return {room.topLeft(), QSize(room.width(), used.height())};
+    }
+};
+
+
 }
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text)
@@ -67,6 +181,28 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
     if (!tip.isEmpty())
         c->setToolTip(tip);
     return c;
+}
+
+QCheckBox *optionBox(QWidget *parent, const QString &name, const QString &tip)
+{
+    auto *box = new WrapCheckBox(parent);
+    setName(box, name);
+    box->setFocusPolicy(Qt::TabFocus);
+    if (!tip.isEmpty())
+        box->setToolTip(tip);
+    return box;
+}
+
+ClickLabel *clickLabel(QWidget *parent, const QString &name, const QString &text, const QString &tip)
+{
+    auto *l = new ClickLabel(parent);
+    setName(l, name);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setCursor(Qt::PointingHandCursor);
+    if (!tip.isEmpty())
+        l->setToolTip(tip);
+    return l;
 }
 
 QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value, const QString &tip)

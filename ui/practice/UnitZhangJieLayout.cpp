@@ -26,9 +26,6 @@ using ZhangJie::kLetters;
 
 namespace {
 
-// Accent colour of the window (its strips use it too, through the style sheet).
-const QColor kBlue(38, 144, 196);
-
 // Left and right margin of the question area; the text and the options get w - 100.
 constexpr int kSideMargin = 50;
 constexpr int kQuestionTop = 70;
@@ -41,89 +38,6 @@ const Controls::ButtonLook WindowButton{.focus = Qt::TabFocus, .autoRaise = true
 // "退出练习" fills the foot of the right-hand column.
 const Controls::ButtonLook EndButton{
     .focus = Qt::TabFocus, .autoRaise = true, .handCursor = true, .fillWidth = true, .minimumSize = {0, 36}};
-
-// A check box whose caption wraps onto further lines within the width it is given, so long
-// option texts stay readable. The indicator sits beside the first line.
-class WrapCheckBox : public QCheckBox
-{
-public:
-    explicit WrapCheckBox(QWidget *parent) : QCheckBox(parent)
-    {
-        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-    }
-
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override
-    {
-        return qMax(indicatorSize().height(), textRectFor(width).height()) + 2 * kVMargin;
-    }
-    QSize sizeHint() const override
-    {
-        const int width = textLeft() + fontMetrics().horizontalAdvance(text()) + 4;
-        return {width, heightForWidth(width)};
-    }
-    QSize minimumSizeHint() const override
-    {
-        // The real height comes from heightForWidth; this only keeps one line's room.
-        return {textLeft() + fontMetrics().averageCharWidth() * 6,
-                qMax(indicatorSize().height(), fontMetrics().height()) + 2 * kVMargin};
-    }
-
-protected:
-    // The whole box, caption lines included, takes the click.
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QSize indicator = indicatorSize();
-        // Centred on the ink of the first line, not on its line box.
-        const QRect ink = fontMetrics().tightBoundingRect(QStringLiteral("中"));
-        QTextLayout layout(text().isEmpty() ? QStringLiteral("中") : text(), font());
-        layout.beginLayout();
-        QTextLine first = layout.createLine();
-        first.setLineWidth(textRectFor(width()).width());
-        layout.endLayout();
-        const int middle = kVMargin + qRound(first.ascent()) + (ink.top() + ink.bottom()) / 2;
-        option.rect = QRect(QPoint(2, qMax(0, middle - indicator.height() / 2)), indicator);
-        painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
-
-        const QRect textRect = textRectFor(width());
-        painter.setPen(isChecked() ? kBlue.darker(140) : palette().color(QPalette::WindowText));
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = textRect.adjusted(-2, 0, 2, 0);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-
-private:
-    static constexpr int kVMargin = 3;
-
-    QSize indicatorSize() const
-    {
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        return {style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this),
-                style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this)};
-    }
-    int textLeft() const
-    {
-        return 2 + indicatorSize().width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this) + 2;
-    }
-    QRect textRectFor(int width) const
-    {
-        const QRect room(textLeft(), kVMargin, qMax(1, width - textLeft() - 2), 1 << 20);
-        const QRect used = fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
-        return {room.topLeft(), QSize(room.width(), used.height())};
-    }
-};
 
 const char *kStyle = R"(
 #frmZhangJie { background: #f4f7f9; }
@@ -276,10 +190,8 @@ void TfrmZhangJie::buildQuestionArea()
     optionLayout->setSpacing(6);
     QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
     for (int i = 0; i < 6; ++i) {
-        auto *box = new WrapCheckBox(options);
-        box->setObjectName(QStringLiteral("cb") + kLetters.at(i));
-        box->setToolTip(QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
-        box->setFocusPolicy(Qt::TabFocus);
+        QCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + kLetters.at(i),
+                                             QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
         box->hide();
         optionLayout->addWidget(box);
         connect(box, &QCheckBox::clicked, this, [this, box] {
