@@ -159,13 +159,11 @@ void TfrmKaoShi::goTo(int position)
 
 void TfrmKaoShi::pnlItemAllClick(QWidget *sender)
 {
-    Panel9->setFocus();
     // "pnlItem1" followed by the cell number 01 ... 70.
     bool ok = false;
-    const int number = sender->objectName().mid(8, 2).toInt(&ok);
-    if (!ok)
-        return;
-    goTo(number - 1);
+    const int number = sender ? sender->objectName().mid(8, 2).toInt(&ok) : 0;
+    if (ok)
+        goTo(number - 1);
 }
 
 int TfrmKaoShi::GetNextItemIndex(int index, int val) const
