@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "store/UnitDM.h"
 #include "ui/main/UnitMain.h"
+#include "ui/exam/UnitKaoShi.h"
 #include "ui/practice/UnitZhangJie.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     DataModuleMain = &dataModule;
     struct Forget
     {
-        ~Forget() { DataModuleMain = nullptr; MainForm = nullptr; frmZhangJie = nullptr; }
+        ~Forget() { DataModuleMain = nullptr; MainForm = nullptr; frmZhangJie = nullptr; frmKaoShi = nullptr; }
     } forget;
 
     CanLogin = true;
@@ -64,6 +65,8 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     MainForm = &mainForm;
     TfrmZhangJie practice(DataModuleMain);
     frmZhangJie = &practice;
+    TfrmKaoShi exam(DataModuleMain);
+    frmKaoShi = &exam;
     splash.reset();
 
     if (!runEventLoop)

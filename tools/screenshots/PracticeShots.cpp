@@ -20,18 +20,6 @@
 
 namespace {
 
-// The practice window is modal: its picture is taken while it is shown and handed back
-// through this label, which the framework then grabs like any other widget.
-QWidget *asPicture(const QPixmap &pixmap)
-{
-    static QLabel *picture = nullptr;
-    if (!picture)
-        picture = new QLabel;
-    picture->setPixmap(pixmap);
-    picture->resize(pixmap.size());
-    return picture;
-}
-
 void chooseFirstChapter(TMainForm *main)
 {
     main->SpeedButton3Click();
@@ -54,7 +42,7 @@ QWidget *duringRun(ShotContext &c, const std::function<void(TfrmZhangJie *)> &ac
     });
     c.mainForm->sbKaiShiLianXiClick();
     Modal::clearHandler();
-    return pixmap.isNull() ? nullptr : asPicture(pixmap);
+    return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
 }
 
 // Ticks the option of the given letter when the shown entry has one.

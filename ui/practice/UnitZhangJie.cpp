@@ -14,7 +14,7 @@
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
 #include "ui/practice/OptionOrder.h"
-#include "ui/practice/WrapCheckBox.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/practice/ZhangJieInternal.h"
 
 #include <QCheckBox>

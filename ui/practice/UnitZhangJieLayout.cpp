@@ -5,7 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
-#include "ui/practice/WrapCheckBox.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/practice/ZhangJieInternal.h"
 
 #include <QCheckBox>
@@ -203,10 +203,8 @@ void TfrmZhangJie::buildQuestionArea()
     optionLayout->setSpacing(6);
     QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
     for (int i = 0; i < 6; ++i) {
-        auto *box = new WrapCheckBox(options);
-        box->setObjectName(QStringLiteral("cb") + kLetters.at(i));
-        box->setToolTip(QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
-        box->setFocusPolicy(Qt::TabFocus);
+        WrapCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + kLetters.at(i),
+                                             QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
         box->hide();
         optionLayout->addWidget(box);
         connect(box, &QCheckBox::clicked, this, [this, box] {

@@ -1,4 +1,4 @@
-#include "ui/practice/WrapCheckBox.h"
+#include "ui/WrapCheckBox.h"
 
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
