@@ -1,17 +1,22 @@
 // Shots of the exam page and of the exam window it starts: a paper chosen, each introductory
-// screen, the exam screen with answers and a flag, a case sub-question, a picture question and
-// the answer panel. The exam window is pictured at 1366 × 768, and once at 1920 × 1080.
+// screen, the exam screen with answers and a flag, a case sub-question, a picture question,
+// the answer panel and a calculation question answered in its sub-question panels, with the
+// account picker. The exam window is pictured at 1366 × 768, and once at 1920 × 1080.
 #include "Shots.h"
 
 #include "core/UnitDefine.h"
 #include "platform/Modal.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/exam/UnitKaoShi.h"
 #include "ui/main/UnitMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QToolButton>
 
 #include <functional>
@@ -160,4 +165,77 @@ const Shots::Register large{560, QStringLiteral("exam-1920x1080"), [](ShotContex
                                     Desktop);
                             }};
 
+// Answers one row of an entry panel as a candidate does: the side, then the account and the
+// amount, stored as the amount edit is left.
+void typeRow(TEntryPanels *p, const QString &prefix, int row, bool debit, const QString &account,
+             const QString &amount)
+{
+    if (row > 2)
+        if (auto *plus = p->control<QToolButton>(prefix, QStringLiteral("bbtnAdd%1").arg(row - 1)))
+            p->pnlABCDEF_bbtnAddAllClick(plus);
+    if (auto *side = p->control<QRadioButton>(prefix, QStringLiteral("%1%2").arg(debit ? "rbJ" : "rbD").arg(row)))
+        side->click();
+    auto *km = p->control<QLineEdit>(prefix, QStringLiteral("edtKM%1").arg(row));
+    auto *je = p->control<QLineEdit>(prefix, QStringLiteral("edtJE%1").arg(row));
+    if (!km || !je)
+        return;
+    km->setText(account);
+    je->setText(amount);
+    p->pnlABCDEF_edtKU_JEChange(je);
+}
+
+// The first calculation question of 会计基础模拟试卷（一）: sub-question 2 answered with its three
+// entry lines, sub-question 4 with its amount, then shown again from sub-question 2.
+void answerCalculation(TfrmKaoShi *f)
+{
+    enterExam(f);
+    int first = -1;
+    for (int i = 0; i < ItemList.count() && first < 0; ++i)
+        if (ItemList[i]->ItemType == QLatin1String("4"))
+            first = i;
+    if (first < 0)
+        return;
+    const auto cell = [f](int position) { return f->findChild<QWidget *>(QStringLiteral("pnlItem%1").arg(101 + position)); };
+    f->pnlItemAllClick(cell(first + 1));
+    TEntryPanels *p = f->Panel11n;
+    const QString b = QStringLiteral("pnlB_");
+    typeRow(p, b, 1, true, QStringLiteral("应收账款"), QStringLiteral("113000"));
+    typeRow(p, b, 2, false, QStringLiteral("主营业务收入"), QStringLiteral("100000"));
+    typeRow(p, b, 3, false, QStringLiteral("应交增值税"), QStringLiteral("13000"));
+    if (auto *amount = p->control<QLineEdit>(QStringLiteral("p2lD_"), QStringLiteral("edtJE"))) {
+        amount->setText(QStringLiteral("7800"));
+        p->p2lABCDEF_edtJEExit(amount);
+    }
+    f->Label13Click();
+    f->pnlItemAllClick(cell(first + 1));
+}
+
 } // namespace
+
+const Shots::Register calculation{570, QStringLiteral("exam-calculation-entry"), [](ShotContext &c) -> QWidget * {
+                                      return duringExam(c, paperExam(c, 0, 0), answerCalculation);
+                                  }};
+
+const Shots::Register accountPicker{
+    571, QStringLiteral("exam-account-picker"), [](ShotContext &c) -> QWidget * {
+        return duringExam(c, paperExam(c, 0, 0), [](TfrmKaoShi *f) {
+            answerCalculation(f);
+            TEntryPanels *p = f->Panel11n;
+            if (auto *dots = p->control<QToolButton>(QStringLiteral("pnlC_"), QStringLiteral("bbtnKM1")))
+                p->pnlABCDEF_bbtnKMPopUpClick(dots);
+            f->pnlKeMu->edtKeMuFilter->setText(QStringLiteral("库存"));
+        });
+    }};
+
+// The key of a calculation sub-question in the answer panel: one line per entry.
+const Shots::Register calculationKey{
+    572, QStringLiteral("exam-calculation-answer-panel"), [](ShotContext &c) -> QWidget * {
+        QWidget *shot = duringExam(c, paperExam(c, 0, 0), [](TfrmKaoShi *f) {
+            answerCalculation(f);
+            if (f->PanelAnswer->isHidden())
+                f->sbShowAnswerClick();
+        });
+        // The panel stays open from exam to exam; the next shots begin without it.
+        c.examForm->sbShowAnswerClick();
+        return shot;
+    }};

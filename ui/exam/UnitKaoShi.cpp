@@ -8,8 +8,11 @@
 #include "ui/Guard.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -78,10 +81,9 @@ bool TfrmKaoShi::loadItems(const QString &source, int random)
     return loaded;
 }
 
-void TfrmKaoShi::InitKeMuList()
+bool TfrmKaoShi::InitKeMuList()
 {
-    KeMuList.clear();
-    guarded(this, [this] { m_dm->GetKeMuList(); });
+    return pnlKeMu->InitKeMuList(m_dm);
 }
 
 TItem *TfrmKaoShi::currentItem() const
@@ -149,10 +151,17 @@ void TfrmKaoShi::SetButtonColor(int Index, const QString &kind)
         cell->setColor(YiZuoColor);
 }
 
+void TfrmKaoShi::leaveAnswerEditors()
+{
+    // An answer editor that has the focus stores its answer on losing it. Where the focus
+    // cannot move (a window not active), the edit's answer is stored directly.
+    Panel11n->commitFocusedEdit();
+    Panel9->setFocus();
+}
+
 void TfrmKaoShi::goTo(int position)
 {
-    // An answer editor that has the focus stores its answer on losing it, before the move.
-    Panel9->setFocus();
+    leaveAnswerEditors();
     Item_Index = position;
     ShowItem();
 }
@@ -285,13 +294,19 @@ void TfrmKaoShi::done(int result)
     QDialog::done(result);
 }
 
+bool TfrmKaoShi::inAnswerEditors(const QWidget *widget) const
+{
+    return widget && (Panel11n->isAncestorOf(widget) || widget == pnlKeMu || pnlKeMu->isAncestorOf(widget));
+}
+
 bool TfrmKaoShi::handleKey(QObject *watched, QKeyEvent *event)
 {
     const int key = event->key();
     // A stray Esc must not end the exam.
     if (key == Qt::Key_Escape)
         return true;
-    if (isTypingTarget(watched))
+    // Keys typed into an answer, and those its editors leave unused, are not the exam's.
+    if (isTypingTarget(watched) || inAnswerEditors(QApplication::focusWidget()))
         return false;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
 
@@ -349,7 +364,8 @@ void TfrmKaoShi::keyPressEvent(QKeyEvent *event)
 
 bool TfrmKaoShi::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched != this
+    // The answer panels and the account picker see their keys (Esc included) first.
+    if (event->type() == QEvent::KeyPress && watched != this && !inAnswerEditors(qobject_cast<QWidget *>(watched))
         && handleKey(watched, static_cast<QKeyEvent *>(event)))
         return true;
     if (watched == PanelMain && event->type() == QEvent::Resize)

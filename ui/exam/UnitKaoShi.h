@@ -18,6 +18,8 @@ class QWidget;
 class TCardCell;
 class TCategoryPanel;
 class TDataModuleMain;
+class TEntryPanels;
+class TKeMuPicker;
 struct TItem;
 
 // The exam window: one mock exam on ItemList, through its introductory screens, with the
@@ -57,8 +59,9 @@ public:
     // question. False when the store failed (the learner has been told).
     bool InitItemList();
     bool InitSJItemList();
-    // Loads the chart of accounts for the journal-entry answers.
-    void InitKeMuList();
+    // Loads the chart of accounts for the journal-entry answers into the account picker; false
+    // when the load failed (the learner has been told).
+    bool InitKeMuList();
     // Shows the question at Item_Index; does nothing while Item_Index lies outside ItemList.
     void ShowItem();
     // Places the question area's controls and centres the introductory screens.
@@ -123,7 +126,9 @@ public:
     QGroupBox *GroupBox = nullptr;
     QCheckBox *cbA = nullptr, *cbB = nullptr, *cbC = nullptr, *cbD = nullptr, *cbE = nullptr, *cbF = nullptr;
     QScrollArea *ScrollBox = nullptr;
-    QWidget *Panel11n = nullptr;
+    // The sub-question panels of a calculation question, and the account picker over them.
+    TEntryPanels *Panel11n = nullptr;
+    TKeMuPicker *pnlKeMu = nullptr;
     QWidget *PanelAnswer = nullptr;
     QLabel *lblAnswer = nullptr;
     QPlainTextEdit *meoDesc = nullptr;
@@ -166,6 +171,9 @@ private:
     bool loadItems(const QString &source, int random);
     // The 待查 label's caption and look for a flagged or unflagged question.
     void showFlag(bool flagged);
+    // Stores an answer being typed in the sub-question panels and moves the focus to the
+    // bottom bar: what the card, the navigation and the hand-in do before they act.
+    void leaveAnswerEditors();
     // Moves Item_Index and shows the question there, after the focus has left any answer
     // editor (which saves on leaving).
     void goTo(int position);
@@ -178,6 +186,8 @@ private:
     // What a list without questions shows: nothing of an earlier exam.
     void clearDisplay();
     bool handleKey(QObject *watched, QKeyEvent *event);
+    // Whether the widget belongs to the sub-question panels or the account picker.
+    bool inAnswerEditors(const QWidget *widget) const;
 
     TDataModuleMain *m_dm;
     std::array<QCheckBox *, 6> m_boxes{};

@@ -5,6 +5,9 @@
 #include "core/AppPath.h"
 #include "core/UnitDefine.h"
 #include "ui/Controls.h"
+#include "ui/entry/EntryAnswer.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
 
@@ -19,6 +22,11 @@
 #include <QToolButton>
 
 using KaoShi::Letters;
+
+namespace {
+// Height of one line of the answer panel's key.
+constexpr int AnswerLineHeight = 26;
+}
 
 void TfrmKaoShi::ShowItem()
 {
@@ -73,10 +81,13 @@ void TfrmKaoShi::ShowItem()
         ScrollBox->hide();
     }
 
-    lblAnswer->setText(item.ItemAnswer);
+    // A calculation sub-question's key is its own entry or amount, one line per entry; the
+    // question's answer text only points to an answer shown nowhere else.
+    lblAnswer->setText(Item_Type == QLatin1String("4") ? readableKey(item.option(item.kind45Index)) : item.ItemAnswer);
     meoDesc->setPlainText(item.ItemDesc);
     showFlag(item.ItemMark);
     SetButtonColor(Item_Index, QStringLiteral("1"));
+    ReSize();
 }
 
 void TfrmKaoShi::clearDisplay()
@@ -153,10 +164,9 @@ void TfrmKaoShi::showOptions(const TItem &item)
     m_clickAttached = true;
 }
 
-void TfrmKaoShi::showSubQuestions([[maybe_unused]] int number)
+void TfrmKaoShi::showSubQuestions(int number)
 {
-    // The journal-entry editor in Panel11n shows here every sub-question of the calculation
-    // question at Item_Index, numbered number-1 ... number-6, with their stored answers.
+    Panel11n->showQuestion(Item_Index, number);
 }
 
 void TfrmKaoShi::ReSize()
@@ -185,9 +195,15 @@ void TfrmKaoShi::ReSize()
         meoItem->setGeometry(left, meoItem->y(), w, qMax(0, h * 17 / 45));
         meoExItem->setGeometry(left, meoExItem->y(), w, meoExItem->height());
     }
-    meoDesc->resize(qMax(0, PanelAnswer->width() - meoDesc->x() - 10), meoDesc->height());
-    lblAnswer->resize(qMax(0, PanelAnswer->width() - lblAnswer->x() - 10), lblAnswer->height());
+    // An entry key takes a line per entry; the explanation moves down below it.
+    const int answerWidth = qMax(0, PanelAnswer->width() - lblAnswer->x() - 10);
+    lblAnswer->resize(answerWidth, qMax(AnswerLineHeight, lblAnswer->heightForWidth(answerWidth)));
+    const int descTop = qMax(AnswerLineHeight + 16, lblAnswer->y() + lblAnswer->height() + 6);
+    Label6->move(Label6->x(), descTop + 4);
+    meoDesc->setGeometry(meoDesc->x(), descTop, qMax(0, PanelAnswer->width() - meoDesc->x() - 10),
+                         qMax(AnswerLineHeight, PanelAnswer->height() - descTop - 10));
     ScrollBoxImage->setGeometry(meoItem->geometry());
+    pnlKeMu->move((width() - pnlKeMu->width()) / 2, (height() - pnlKeMu->height()) / 2);
 }
 
 void TfrmKaoShi::SetFontSize(int size)
@@ -198,6 +214,8 @@ void TfrmKaoShi::SetFontSize(int size)
     controls << lblAnswer << meoDesc;
     for (QWidget *control : controls)
         Controls::setPointSize(control, size);
+    // The key may take more lines at a larger size.
+    ReSize();
 }
 
 void TfrmKaoShi::Label17Click()

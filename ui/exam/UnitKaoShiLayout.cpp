@@ -6,6 +6,8 @@
 #include "core/UnitDefine.h"
 #include "ui/Controls.h"
 #include "ui/WrapCheckBox.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
 
@@ -331,11 +333,17 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     optionScroll->setWidget(options);
     groupLayout->addWidget(optionScroll);
 
-    // The sub-question panels of calculation questions go into this container.
+    // The sub-question panels of calculation questions, with the account picker over the
+    // whole window.
     ScrollBox = Controls::scrollColumn(PanelMain, QStringLiteral("ScrollBox"));
-    Panel11n = Controls::styledPanel(nullptr, QStringLiteral("Panel11n"));
+    Panel11n = new TEntryPanels;
     ScrollBox->setWidget(Panel11n);
     ScrollBox->hide();
+    pnlKeMu = new TKeMuPicker(this);
+    pnlKeMu->hide();
+    Panel11n->setPicker(pnlKeMu);
+    // A stored entry or amount marks its sub-question answered on the card, as a choice does.
+    connect(Panel11n, &TEntryPanels::answerStored, this, [this] { SetButtonColor(Item_Index, QString()); });
 
     PanelAnswer = Controls::styledPanel(PanelMain, QStringLiteral("PanelAnswer"));
     PanelAnswer->setFixedHeight(AnswerPanelHeight);
@@ -344,6 +352,8 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     Label5->setGeometry(QuestionLeft - 10, 10, 110, 26);
     lblAnswer = Controls::label(PanelAnswer, QStringLiteral("lblAnswer"));
     lblAnswer->setGeometry(QuestionLeft + 104, 10, 600, 26);
+    lblAnswer->setWordWrap(true);
+    lblAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label6 = Controls::label(PanelAnswer, QStringLiteral("Label6"), QStringLiteral("【答案解析】"));
     Controls::setPointSize(Label6, 11);
     Label6->setGeometry(QuestionLeft - 10, 46, 110, 26);

@@ -40,8 +40,8 @@ void TfrmKaoShi::Timer1Timer()
 
 void TfrmKaoShi::sbEndExClick()
 {
-    // An answer editor that has the focus stores its answer on losing it, before the hand-in.
-    Panel9->setFocus();
+    // An answer being typed is stored before the hand-in.
+    leaveAnswerEditors();
     EndEx();
 }
 
