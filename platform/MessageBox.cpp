@@ -15,6 +15,11 @@ QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const Q
     if (g_testMode)
         return g_answers.isEmpty() ? fallback : g_answers.dequeue();
     QMessageBox box(icon, caption, text, buttons, parent);
+    // Enter answers as the highlighted button says, Esc as No: the same on every desktop.
+    if (buttons.testFlag(QMessageBox::Yes) && buttons.testFlag(QMessageBox::No)) {
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 }

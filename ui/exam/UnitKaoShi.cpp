@@ -6,6 +6,7 @@
 #include "core/UnitDefine.h"
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
 #include "ui/entry/EntryPanels.h"
@@ -183,10 +184,11 @@ int TfrmKaoShi::GetNextItemIndex(int index, int val) const
         return inList(index + val) ? index + val : index;
 
     std::function<bool(const TItem &)> wanted;
+    // Right and wrong as the result counts them: by the marks earned.
     if (LXMode == QLatin1String("error"))
-        wanted = [](const TItem &e) { return !e.UserAnswer.isEmpty() && e.UserScore == 0; };
+        wanted = EntryIsWrong;
     else if (LXMode == QLatin1String("right"))
-        wanted = [](const TItem &e) { return !e.UserAnswer.isEmpty() && e.UserScore != 0; };
+        wanted = EntryIsRight;
     else if (LXMode == QLatin1String("notfinish"))
         wanted = [](const TItem &e) { return e.UserAnswer.isEmpty(); };
     else
@@ -270,6 +272,7 @@ void TfrmKaoShi::showEvent(QShowEvent *event)
         bringToFront(Panel5);
     }
     LabelKM->setText(KeChengName);
+    showSubmitHotspot();
     // A missing tip file leaves the bar plain.
     imgTrip->clear();
     const QString tip = tipPicture(LXMode);
@@ -279,6 +282,20 @@ void TfrmKaoShi::showEvent(QShowEvent *event)
             imgTrip->setPixmap(pixmap);
     }
     ReSize();
+}
+
+void TfrmKaoShi::showSubmitHotspot()
+{
+    // The picture under the hotspot reads "交卷"; a review's way out names itself over it.
+    const bool review = isReview();
+    const bool standIn = review || ImageTR->pixmap().isNull();
+    sbEndEx->setAccessibleName(review ? QStringLiteral("结束查看") : QStringLiteral("交卷"));
+    sbEndEx->setText(standIn ? sbEndEx->accessibleName() : QString());
+    sbEndEx->setToolTip(review ? QStringLiteral("结束查看，回到考试成绩（Ctrl+Enter）")
+                               : QStringLiteral("交卷，结束本次考试（Ctrl+Enter）"));
+    sbEndEx->setProperty("standIn", standIn);
+    sbEndEx->style()->unpolish(sbEndEx);
+    sbEndEx->style()->polish(sbEndEx);
 }
 
 void TfrmKaoShi::resizeEvent(QResizeEvent *event)
@@ -305,10 +322,16 @@ bool TfrmKaoShi::handleKey(QObject *watched, QKeyEvent *event)
     // A stray Esc must not end the exam.
     if (key == Qt::Key_Escape)
         return true;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // The hand-in (or the end of a review) from anywhere on the exam screen, an answer being
+    // typed included: it goes through the same confirmations as the hotspot.
+    if (m_screen == Panel5 && modifiers == Qt::ControlModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        sbEndExClick();
+        return true;
+    }
     // Keys typed into an answer, and those its editors leave unused, are not the exam's.
     if (isTypingTarget(watched) || inAnswerEditors(QApplication::focusWidget()))
         return false;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
 
     if (m_screen != Panel5) {
         // Enter takes the way on of the screen in front; nothing reaches the exam behind it.
@@ -347,7 +370,7 @@ bool TfrmKaoShi::handleKey(QObject *watched, QKeyEvent *event)
     default: break;
     }
     if (key >= Qt::Key_A && key <= Qt::Key_F) {
-        QCheckBox *box = m_boxes[size_t(key - Qt::Key_A)];
+        WrapCheckBox *box = m_boxes[size_t(key - Qt::Key_A)];
         // Holding the key down must not flip the box back and forth.
         if (!GroupBox->isHidden() && !box->isHidden() && !event->isAutoRepeat())
             box->click();

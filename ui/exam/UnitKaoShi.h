@@ -7,6 +7,7 @@
 
 class ClickLabel;
 class QCheckBox;
+class WrapCheckBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -54,6 +55,16 @@ public:
     int CuoWuCnt = 0;
     int ManFen = 0;
     int DeFen = 0;
+    // Set at the hand-in: the time used ("hh:nn:ss") and the number of questions (ItemList
+    // holds each sub-question of an analysis question as a record of its own).
+    QString TimeUsed;
+    int QuestionCnt = 0;
+
+    // The reviews after a hand-in ("view", "error", "right", "notfinish"): the paper is shown,
+    // no answer is taken and the way out writes nothing.
+    bool isReview() const;
+    // The one-hour countdown of a new attempt, from StartTime.
+    void startCountdown();
 
     // Load the paper ZhangJieID, or a random paper of the course KeChengID, and show its first
     // question. False when the store failed (the learner has been told).
@@ -178,6 +189,18 @@ private:
     // editor (which saves on leaving).
     void goTo(int position);
     void showOptions(const TItem &item);
+    // The option boxes ticked as the stored answer says, without answering; in a review, with
+    // the key and the wrong ticks marked.
+    void showOptionTicks(const TItem &item);
+    // The submit hotspot: the hand-in, or the end of a review.
+    void showSubmitHotspot();
+    // Time is up: the candidate is told, and the paper is handed in without confirmations.
+    void timeUp();
+    // Scores the paper into the result fields and writes its history row, then closes the
+    // window with result OK; with confirm, only after the two confirmations.
+    void handIn(bool confirm);
+    // The text of the 待查确认 message; empty when nothing is left unanswered.
+    QString unansweredReport() const;
     // Every option box hidden and unticked, without answering.
     void clearOptions();
     // The sub-question panels of a calculation question, in ScrollBox.
@@ -190,9 +213,12 @@ private:
     bool inAnswerEditors(const QWidget *widget) const;
 
     TDataModuleMain *m_dm;
-    std::array<QCheckBox *, 6> m_boxes{};
+    std::array<WrapCheckBox *, 6> m_boxes{};
     // Clicks on the option boxes count as answers only while attached.
     bool m_clickAttached = true;
+    // This attempt's five-minute warning has been given; its time is up.
+    bool m_warned = false;
+    bool m_timeUp = false;
     QWidget *m_screen = nullptr;
     QWidget *Panel6 = nullptr, *Panel7 = nullptr, *Panel8 = nullptr, *Panel10 = nullptr, *Panel12 = nullptr,
             *Panel13 = nullptr, *Panel14 = nullptr, *Panel1 = nullptr;

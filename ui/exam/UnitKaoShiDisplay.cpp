@@ -5,6 +5,7 @@
 #include "core/AppPath.h"
 #include "core/UnitDefine.h"
 #include "ui/Controls.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/entry/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
@@ -64,6 +65,8 @@ void TfrmKaoShi::ShowItem()
 
     if (Item_Type == QLatin1String("4")) {
         clearOptions();
+        // A review shows the answers handed in and takes none.
+        Panel11n->setReadOnly(isReview());
         showSubQuestions(number);
         GroupBox->hide();
         ScrollBox->show();
@@ -139,9 +142,10 @@ void TfrmKaoShi::clearOptions()
 {
     // A hidden box keeps no tick, which would otherwise count in the next answer given.
     m_clickAttached = false;
-    for (QCheckBox *box : m_boxes) {
+    for (WrapCheckBox *box : m_boxes) {
         box->hide();
         box->setChecked(false);
+        box->setMark(WrapCheckBox::NoMark);
     }
     m_clickAttached = true;
 }
@@ -149,17 +153,35 @@ void TfrmKaoShi::clearOptions()
 void TfrmKaoShi::showOptions(const TItem &item)
 {
     clearOptions();
-    // Restoring the ticks is not answering.
-    m_clickAttached = false;
     for (int i = 0; i < 6; ++i) {
         const QString option = item.option(i + 1);
         const QString trimmed = option.trimmed();
         if (trimmed.isEmpty() || trimmed == QLatin1String("-"))
             continue;
-        QCheckBox *box = m_boxes[size_t(i)];
+        WrapCheckBox *box = m_boxes[size_t(i)];
         box->setText(Letters.at(i) + QStringLiteral("、") + option);
-        box->setChecked(item.UserAnswer.contains(Letters.at(i)));
         box->show();
+    }
+    showOptionTicks(item);
+}
+
+void TfrmKaoShi::showOptionTicks(const TItem &item)
+{
+    // Restoring the ticks is not answering.
+    m_clickAttached = false;
+    const bool review = isReview();
+    for (int i = 0; i < 6; ++i) {
+        WrapCheckBox *box = m_boxes[size_t(i)];
+        const bool ticked = item.UserAnswer.contains(Letters.at(i));
+        box->setChecked(ticked);
+        WrapCheckBox::Mark mark = WrapCheckBox::NoMark;
+        if (review && !box->isHidden()) {
+            if (item.ItemAnswer.contains(Letters.at(i)))
+                mark = WrapCheckBox::RightMark;
+            else if (ticked)
+                mark = WrapCheckBox::WrongMark;
+        }
+        box->setMark(mark);
     }
     m_clickAttached = true;
 }
@@ -209,7 +231,7 @@ void TfrmKaoShi::ReSize()
 void TfrmKaoShi::SetFontSize(int size)
 {
     QList<QWidget *> controls{meoItem};
-    for (QCheckBox *box : m_boxes)
+    for (WrapCheckBox *box : m_boxes)
         controls << box;
     controls << lblAnswer << meoDesc;
     for (QWidget *control : controls)

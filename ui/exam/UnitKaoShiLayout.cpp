@@ -276,8 +276,8 @@ void TfrmKaoShi::buildTopBar(QWidget *parent)
                                     QStringLiteral("把本题标为待查，或取消待查（M）"));
     sbDaiCha->setAlignment(Qt::AlignCenter);
     sbDaiCha->setGeometry(222, 19, 92, 26);
-    sbEndEx = hotspot(ImageTR, QStringLiteral("sbEndEx"), QStringLiteral("交卷"), QStringLiteral("交卷，结束本次考试"),
-                      KaoShi::SubmitHotspot);
+    sbEndEx = hotspot(ImageTR, QStringLiteral("sbEndEx"), QStringLiteral("交卷"),
+                      QStringLiteral("交卷，结束本次考试（Ctrl+Enter）"), KaoShi::SubmitHotspot);
 
     connect(sbShowAnswer, &QToolButton::clicked, this, &TfrmKaoShi::sbShowAnswerClick);
     connect(sbDaiCha, &ClickLabel::clicked, this, &TfrmKaoShi::sbDaiChaClick);
@@ -318,7 +318,7 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     optionLayout->setSpacing(6);
     QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
     for (int i = 0; i < 6; ++i) {
-        QCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + Letters.at(i),
+        WrapCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + Letters.at(i),
                                              QStringLiteral("按 %1 键勾选或取消").arg(Letters.at(i)));
         box->hide();
         optionLayout->addWidget(box);
