@@ -1,10 +1,13 @@
 // Shots of the exam page and of the exam window it starts: a paper chosen, each introductory
 // screen, the exam screen with answers and a flag, a case sub-question, a picture question,
-// the answer panel and a calculation question answered in its sub-question panels, with the
-// account picker. The exam window is pictured at 1366 × 768, and once at 1920 × 1080.
+// the answer panel, a calculation question answered in its sub-question panels with the account
+// picker, the countdown, both confirmations of the hand-in, the result and a review. The exam
+// window is pictured at 1366 × 768, and once at 1920 × 1080.
 #include "Shots.h"
 
 #include "core/UnitDefine.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
@@ -12,8 +15,12 @@
 #include "ui/main/UnitMain.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -239,3 +246,114 @@ const Shots::Register calculationKey{
         c.examForm->sbShowAnswerClick();
         return shot;
     }};
+
+// Answers the first questions of 会计基础模拟试卷（一）: some right, one wrong, one flagged, some
+// left.
+void answerSome(TfrmKaoShi *f)
+{
+    enterExam(f);
+    const auto cell = [f](int position) { return f->findChild<QWidget *>(QStringLiteral("pnlItem%1").arg(101 + position)); };
+    for (int i = 0; i < 6 && i < ItemList.count(); ++i) {
+        f->pnlItemAllClick(cell(i));
+        const QString key = ItemList[i]->ItemAnswer;
+        const QString given = i == 3 ? (key == QLatin1String("A") ? QStringLiteral("B") : QStringLiteral("A")) : key;
+        for (QChar letter : given)
+            if (auto *box = f->findChild<QCheckBox *>(QStringLiteral("cb") + letter))
+                box->click();
+    }
+    f->pnlItemAllClick(cell(7));
+    f->sbDaiChaClick();
+    f->pnlItemAllClick(cell(8));
+}
+
+const Shots::Register countdown{580, QStringLiteral("exam-countdown"), [](ShotContext &c) -> QWidget * {
+                                    QWidget *shot = duringExam(c, paperExam(c, 0, 0), [](TfrmKaoShi *f) {
+                                        answerSome(f);
+                                        // Twenty-one minutes and forty-eight seconds left.
+                                        Clock::set(f->StartTime.addSecs(38 * 60 + 12));
+                                        f->Timer1Timer();
+                                    });
+                                    Clock::reset();
+                                    return shot;
+                                }};
+
+// The real message boxes of the hand-in, over the exam: the first one shown is pictured, then
+// answered by its button (Yes goes on to the next box, No ends the hand-in).
+QWidget *confirmation(ShotContext &c, int which)
+{
+    QPixmap pixmap;
+    Modal::setHandler([&](QDialog *dialog) {
+        dialog->setWindowState(Qt::WindowNoState);
+        dialog->resize(Laptop);
+        answerSome(c.examForm);
+        Shots::settle(dialog);
+        int seen = 0;
+        std::function<void()> look = [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) {
+                QTimer::singleShot(50, look);
+                return;
+            }
+            if (++seen == which) {
+                QCoreApplication::processEvents();
+                pixmap = dialog->grab();
+                const QPixmap boxPicture = box->grab();
+                QPainter painter(&pixmap);
+                painter.drawPixmap((pixmap.width() - boxPicture.width()) / 2,
+                                   (pixmap.height() - boxPicture.height()) / 2, boxPicture);
+                box->button(QMessageBox::No)->click();
+                return;
+            }
+            box->button(QMessageBox::Yes)->click();
+            QTimer::singleShot(50, look);
+        };
+        MessageBox::setTestMode(false);
+        QTimer::singleShot(50, look);
+        c.examForm->sbEndExClick();
+        MessageBox::setTestMode(true);
+    });
+    paperExam(c, 0, 0)();
+    Modal::clearHandler();
+    return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
+}
+
+const Shots::Register confirmUnanswered{581, QStringLiteral("exam-confirm-unanswered"),
+                                        [](ShotContext &c) { return confirmation(c, 1); }};
+const Shots::Register confirmHandIn{582, QStringLiteral("exam-confirm-hand-in"),
+                                    [](ShotContext &c) { return confirmation(c, 2); }};
+
+// A paper handed in after twenty minutes and thirty-four seconds.
+void handIn(ShotContext &c)
+{
+    Modal::setHandler([&c](QDialog *) {
+        answerSome(c.examForm);
+        Clock::set(c.examForm->StartTime.addSecs(20 * 60 + 34));
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        c.examForm->sbEndExClick();
+    });
+    paperExam(c, 0, 0)();
+    Modal::clearHandler();
+    Clock::reset();
+}
+
+const Shots::Register result{583, QStringLiteral("exam-result"), [](ShotContext &c) -> QWidget * {
+                                 handIn(c);
+                                 return c.mainForm;
+                             }};
+
+const Shots::Register review{584, QStringLiteral("exam-review-wrong"), [](ShotContext &c) -> QWidget * {
+                                 QPixmap pixmap;
+                                 Modal::setHandler([&](QDialog *dialog) {
+                                     // The window comes back maximised from the exam; the restore lands
+                                     // before the resize.
+                                     dialog->setWindowState(Qt::WindowNoState);
+                                     QCoreApplication::processEvents();
+                                     dialog->resize(Laptop);
+                                     Shots::settle(dialog);
+                                     pixmap = dialog->grab();
+                                 });
+                                 c.mainForm->SpeedButton22Click();
+                                 Modal::clearHandler();
+                                 return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
+                             }};

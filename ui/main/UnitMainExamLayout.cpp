@@ -207,7 +207,8 @@ void TMainForm::buildExamResultView()
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
-    grid->setColumnStretch(4, 1);
+    // A long paper name takes the room there is before it wraps.
+    grid->setColumnStretch(3, 1);
     lblKaoShiKeCheng = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiKeCheng"));
     lblKaoShiZhangJie = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiZhangJie"));
     lblKaoShiZhangJie->setWordWrap(true);
