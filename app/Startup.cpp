@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -72,5 +73,7 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     if (!runEventLoop)
         return 0;
     mainForm.show();
+    // An exam the last run left unfinished is offered once the window is up.
+    QTimer::singleShot(0, &mainForm, &TMainForm::offerSavedExam);
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include <utility>
 
 struct TItem;
+struct TSavedExam;
 
 // A database failure; the message says what failed, for the learner's error box.
 class StoreError : public std::runtime_error
@@ -87,6 +88,18 @@ public:
     void GetXueXiLog();
     void DeleteXueXiLog();
 
+    // The mock exam in progress (UnitDMExamSave.cpp). A bank that cannot be written keeps
+    // none: saving is off, nothing is found.
+    bool canSaveExam();
+    // Replaces the saved exam by this one, in one transaction.
+    void SaveExam(const TSavedExam &exam);
+    // The saved exam, if there is one.
+    bool LoadSavedExam(TSavedExam &exam);
+    void DeleteSavedExam();
+    // Appends the question's records to ItemList as the loaders do (sub-questions split);
+    // nothing when the bank no longer holds it.
+    void AddItemByID(const QString &ZhangJieID, const QString &ItemID);
+
 private:
     using Binds = std::initializer_list<std::pair<const char *, QVariant>>;
     // Prepares, binds and runs a statement; throws StoreError on failure.
@@ -100,6 +113,9 @@ private:
     void appendCaseEntries(const TItem &question);
     void countByType(QSqlQuery &query, int &DanCnt, int &DuoCnt, int &PanCnt, int &FenCnt);
     void fillPageList(const QString &sql, QStringList &list, Binds binds = {});
+    // Makes the exam-save tables in a writable bank that lacks them; false when the bank
+    // has none and cannot get them.
+    bool ensureExamSaveTables();
 
     QString m_file;
     QString m_connectionName;
@@ -107,6 +123,7 @@ private:
     bool m_probed = false;
     QString m_writeProblem;
     int m_transactionDepth = 0;
+    enum class ExamSave { Unknown, Available, Unavailable } m_examSave = ExamSave::Unknown;
 };
 
 // The data module of the running program.

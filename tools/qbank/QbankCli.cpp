@@ -204,6 +204,19 @@ void carryRecords(const QString &oldFile, BankWriter &writer)
               QStringLiteral("TEST_ZhangJie")});
     copyRows(QStringLiteral("tabErrItemHisLog"), {QStringLiteral("ERR_DATE"), QStringLiteral("ERR_I_ID")});
     copyRows(QStringLiteral("tabUserLogin"), {QStringLiteral("UserName"), QStringLiteral("UserPass")});
+    // An exam in progress, where the old bank kept one: the program finds out at its next start
+    // whether its questions are still there.
+    const QStringList tables = db.tables();
+    if (tables.contains(QStringLiteral("tabExamSave")) && tables.contains(QStringLiteral("tabExamSaveItem"))) {
+        copyRows(QStringLiteral("tabExamSave"),
+                 {QStringLiteral("TEST_ID"), QStringLiteral("KeChengID"), QStringLiteral("KeChengName"),
+                  QStringLiteral("ZhangJieID"), QStringLiteral("ZhangJieName"), QStringLiteral("LXMode"),
+                  QStringLiteral("START_TIME"), QStringLiteral("USED_MSECS"), QStringLiteral("ITEM_INDEX")});
+        copyRows(QStringLiteral("tabExamSaveItem"),
+                 {QStringLiteral("TEST_ID"), QStringLiteral("POS"), QStringLiteral("I_ID"), QStringLiteral("KIND45"),
+                  QStringLiteral("USER_ANSWER"), QStringLiteral("USER_SCORE"), QStringLiteral("COLOR_MARK"),
+                  QStringLiteral("ITEM_MARK")});
+    }
     QSqlQuery flags(db);
     if (!flags.exec(QStringLiteral("select I_ID, I_FAV from tabItem")))
         throw std::runtime_error(flags.lastError().text().toStdString());

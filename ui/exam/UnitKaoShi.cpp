@@ -62,13 +62,18 @@ bool TfrmKaoShi::InitItemList() { return loadItems(ZhangJieID, 0); }
 
 bool TfrmKaoShi::InitSJItemList() { return loadItems(KeChengID, 1); }
 
-bool TfrmKaoShi::loadItems(const QString &source, int random)
+void TfrmKaoShi::showCourse()
 {
     lblKeCheng->setText(KeChengName);
     if (KeChengName == QStringLiteral("会计基础"))
         cpFenXi->setCaption(QStringLiteral("计算分析题"));
     else if (KeChengName == QStringLiteral("财经法规与会计职业道德"))
         cpFenXi->setCaption(QStringLiteral("案例分析题"));
+}
+
+bool TfrmKaoShi::loadItems(const QString &source, int random)
+{
+    showCourse();
     ItemList.clear();
     const bool loaded = guarded(this, [&] {
         m_dm->AddItem(source, QStringLiteral("1"), DanXunCnt, random);
@@ -231,6 +236,7 @@ void TfrmKaoShi::sbDaiChaClick()
         showFlag(true);
         SetButtonColor(-1, QString());
     }
+    scheduleSave();
 }
 
 void TfrmKaoShi::bringToFront(QWidget *screen)
@@ -256,7 +262,12 @@ void TfrmKaoShi::Label9Click() { bringToFront(PanelPic3); }
 
 void TfrmKaoShi::Label10Click() { bringToFront(PanelPic4); }
 
-void TfrmKaoShi::Label11Click() { done(2); }
+void TfrmKaoShi::Label11Click()
+{
+    // Left before it began: nothing of it is kept.
+    stopSaving(true);
+    done(2);
+}
 
 void TfrmKaoShi::Label12Click() { bringToFront(Panel5); }
 
@@ -265,12 +276,13 @@ void TfrmKaoShi::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (LXMode == QLatin1String("First")) {
+    if (LXMode == QLatin1String("First") && !m_skipIntro) {
         bringToFront(PanelPic1);
         Timer2->start();
     } else {
         bringToFront(Panel5);
     }
+    m_skipIntro = false;
     LabelKM->setText(KeChengName);
     showSubmitHotspot();
     // A missing tip file leaves the bar plain.
@@ -308,6 +320,11 @@ void TfrmKaoShi::done(int result)
 {
     Timer1->stop();
     Timer2->stop();
+    // Closed without a hand-in: the exam stays saved as it stands, to be resumed.
+    if (m_saving) {
+        flushSave();
+        m_saving = false;
+    }
     QDialog::done(result);
 }
 

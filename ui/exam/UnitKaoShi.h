@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "store/ExamSave.h"
+
 #include <array>
 
 class ClickLabel;
@@ -63,8 +65,19 @@ public:
     // The reviews after a hand-in ("view", "error", "right", "notfinish"): the paper is shown,
     // no answer is taken and the way out writes nothing.
     bool isReview() const;
-    // The one-hour countdown of a new attempt, from StartTime.
+    // The one-hour countdown of an attempt, from StartTime. From here on the attempt is saved
+    // in the bank as it is answered, until it is handed in or left.
     void startCountdown();
+    // Rebuilds a saved exam's question list from the bank and puts every answer, flag and card
+    // colour back, on the question last shown; StartTime is set so that the time used goes on
+    // from what it was when the exam was saved. PaperGone: the bank no longer holds those
+    // questions; LoadFailed: the bank could not be read (the learner has been told).
+    enum class Resume { Resumed, PaperGone, LoadFailed };
+    Resume ResumeExam(const TSavedExam &exam);
+    // Writes a save that is still waiting, now (the program is quitting).
+    void flushSave();
+    // The exam in progress as the bank keeps it.
+    TSavedExam snapshot() const;
 
     // Load the paper ZhangJieID, or a random paper of the course KeChengID, and show its first
     // question. False when the store failed (the learner has been told).
@@ -208,6 +221,14 @@ private:
     void showQuestionPicture(const TItem &item);
     // What a list without questions shows: nothing of an earlier exam.
     void clearDisplay();
+    // The course name over the question and the analysis category's caption for the course.
+    void showCourse();
+    // Saving the exam in progress (UnitKaoShiSave.cpp): answers given in one burst of events
+    // cost one write, made once the burst is over.
+    void scheduleSave();
+    void saveNow();
+    // Ends the saving of this attempt; with discard, the saved exam goes too.
+    void stopSaving(bool discard);
     bool handleKey(QObject *watched, QKeyEvent *event);
     // Whether the widget belongs to the sub-question panels or the account picker.
     bool inAnswerEditors(const QWidget *widget) const;
@@ -219,6 +240,14 @@ private:
     // This attempt's five-minute warning has been given; its time is up.
     bool m_warned = false;
     bool m_timeUp = false;
+    // The attempt is saved as it is answered; one save is waiting; the failure of a save has
+    // been shown once.
+    bool m_saving = false;
+    QTimer *m_saveTimer = nullptr;
+    bool m_saveErrorShown = false;
+    QDateTime m_lastSave;
+    // A resumed exam opens on its questions, not on the introductory screens.
+    bool m_skipIntro = false;
     QWidget *m_screen = nullptr;
     QWidget *Panel6 = nullptr, *Panel7 = nullptr, *Panel8 = nullptr, *Panel10 = nullptr, *Panel12 = nullptr,
             *Panel13 = nullptr, *Panel14 = nullptr, *Panel1 = nullptr;

@@ -91,6 +91,8 @@ void TfrmKaoShi::ShowItem()
     showFlag(item.ItemMark);
     SetButtonColor(Item_Index, QStringLiteral("1"));
     ReSize();
+    // The question shown is where a resumed exam opens.
+    scheduleSave();
 }
 
 void TfrmKaoShi::clearDisplay()

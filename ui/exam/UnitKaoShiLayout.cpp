@@ -11,6 +11,7 @@
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -146,6 +147,12 @@ TfrmKaoShi::TfrmKaoShi(TDataModuleMain *dataModule, QWidget *parent) : QDialog(p
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(2000);
     connect(Timer2, &QTimer::timeout, this, &TfrmKaoShi::Timer2Timer);
+    // Answers given in one burst of events are saved together, once it is over.
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(0);
+    connect(m_saveTimer, &QTimer::timeout, this, &TfrmKaoShi::saveNow);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmKaoShi::flushSave);
 
     loadPictures();
     DangQianColor = QColor(131, 208, 102);
@@ -343,7 +350,10 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     pnlKeMu->hide();
     Panel11n->setPicker(pnlKeMu);
     // A stored entry or amount marks its sub-question answered on the card, as a choice does.
-    connect(Panel11n, &TEntryPanels::answerStored, this, [this] { SetButtonColor(Item_Index, QString()); });
+    connect(Panel11n, &TEntryPanels::answerStored, this, [this] {
+        SetButtonColor(Item_Index, QString());
+        scheduleSave();
+    });
 
     PanelAnswer = Controls::styledPanel(PanelMain, QStringLiteral("PanelAnswer"));
     PanelAnswer->setFixedHeight(AnswerPanelHeight);

@@ -16,6 +16,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include <exception>
 #include <vector>
 
 using KaoShi::Letters;
@@ -24,6 +25,8 @@ namespace {
 
 constexpr qint64 ExamMsecs = 60 * 60 * 1000;
 constexpr qint64 WarningMsecs = 5 * 60 * 1000;
+// The time used of a saved exam is brought up to date at least this often.
+constexpr qint64 RefreshMsecs = 30 * 1000;
 
 // "hh:nn:ss" of a number of seconds; only the part below a day shows.
 QString clockText(qint64 seconds)
@@ -67,14 +70,26 @@ void TfrmKaoShi::cbABCDEFClick(QCheckBox *sender)
     item->UserScore = !answer.isEmpty() && item->ItemAnswer == answer ? item->ItemScore : 0;
     item->ColorMark = answer.isEmpty() ? 3 : 4;
     SetButtonColor(Item_Index, QString());
+    scheduleSave();
 }
 
 void TfrmKaoShi::startCountdown()
 {
     m_warned = false;
     m_timeUp = false;
-    lblLeftTime->setText(clockText(ExamMsecs / 1000));
+    const qint64 left = std::min(ExamMsecs, ExamMsecs - StartTime.msecsTo(Clock::now()));
+    lblLeftTime->setText(clockText(left > 0 ? left / 1000 : 0));
     Timer1->start();
+    // Kept in the bank from its first moment; a bank that cannot be written goes without.
+    m_saveErrorShown = false;
+    m_lastSave = QDateTime();
+    m_saving = false;
+    try {
+        m_saving = m_dm->canSaveExam();
+    } catch (const std::exception &) {
+        m_saving = false;
+    }
+    scheduleSave();
 }
 
 void TfrmKaoShi::Timer1Timer()
@@ -89,6 +104,9 @@ void TfrmKaoShi::Timer1Timer()
         timeUp();
         return;
     }
+    // The time used of a saved exam stays near the truth while no answer is given.
+    if (!m_lastSave.isValid() || m_lastSave.msecsTo(Clock::now()) >= RefreshMsecs)
+        scheduleSave();
     // Once, as soon as five minutes or less are left: a late step must not skip it.
     if (!m_warned && left <= WarningMsecs) {
         m_warned = true;
@@ -205,19 +223,22 @@ void TfrmKaoShi::handIn(bool confirm)
         earned += item.UserScore;
     }
     const QString timeUsed = clockText(StartTime.secsTo(Clock::now()));
-    // The history row lands whole, or nothing changes and the exam stays open with every
-    // answer, so that a later hand-in stores it.
+    // The history row and the end of the saved exam land together, or nothing changes and
+    // the exam stays open with every answer, so that a later hand-in stores it.
     const bool stored = guarded(this, [&] {
         m_dm->inTransaction([&] {
             m_dm->InsertTestInfo(Test_ID, QString::number(right), QString::number(wrong), QString::number(answered),
                                  QString::number(unanswered), timeUsed, QStringLiteral("模拟考试"), KeChengName,
                                  ZhangJieName, earned / 100);
+            if (m_saving)
+                m_dm->DeleteSavedExam();
         });
     });
     if (!stored) {
         goOn();
         return;
     }
+    stopSaving(false);
     YiLianXiCnt = answered;
     WeiLianXiCnt = unanswered;
     ZhengQueCnt = right;

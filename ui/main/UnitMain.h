@@ -84,6 +84,8 @@ public:
     void seKSZiTiDaXiaoChange();
     void sbKaiShiKaoShiClick();
     void SpeedButton30Click();
+    // An exam left unfinished by a crash: offered at start-up, after the window is shown.
+    void offerSavedExam();
     // Exam result and review.
     void ShowResultKS();
     void SpeedButton19Click(); // 重新练习
@@ -246,6 +248,8 @@ private:
     void startExam();
     // A new attempt of the exam window: start time, identifier and countdown.
     void startAttempt();
+    // Shows the exam window maximised; the result after a hand-in, else the set-up.
+    void runExam();
     // Shows the exam window on a review or a redo, then the result.
     void runExamReview();
     // Starts the exam review of that mode at record first; with no such record (first < 0),

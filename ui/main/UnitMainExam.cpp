@@ -206,8 +206,13 @@ void TMainForm::startAttempt()
 
 void TMainForm::startExam()
 {
-    TfrmKaoShi *f = frmKaoShi;
     startAttempt();
+    runExam();
+}
+
+void TMainForm::runExam()
+{
+    TfrmKaoShi *f = frmKaoShi;
     f->setWindowState(f->windowState() | Qt::WindowMaximized);
     // Only a handed-in exam has a result to show; any other way out leads back to the set-up.
     if (Modal::show(f) == QDialog::Accepted)
