@@ -357,3 +357,38 @@ const Shots::Register review{584, QStringLiteral("exam-review-wrong"), [](ShotCo
                                  Modal::clearHandler();
                                  return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
                              }};
+
+// At the next start after an exam was left unfinished: the offer to go on, over the main window.
+const Shots::Register resume{
+    590, QStringLiteral("exam-resume-offer"), [](ShotContext &c) -> QWidget * {
+        // An exam answered in part and never handed in, as a crash leaves it.
+        Modal::setHandler([&c](QDialog *) { answerSome(c.examForm); });
+        paperExam(c, 0, 0)();
+        Modal::clearHandler();
+        QPixmap pixmap;
+        std::function<void()> look = [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) {
+                QTimer::singleShot(50, look);
+                return;
+            }
+            if (pixmap.isNull()) {
+                QCoreApplication::processEvents();
+                pixmap = c.mainForm->grab();
+                const QPixmap boxPicture = box->grab();
+                QPainter painter(&pixmap);
+                painter.drawPixmap((pixmap.width() - boxPicture.width()) / 2,
+                                   (pixmap.height() - boxPicture.height()) / 2, boxPicture);
+                // Declined, and then discarded: the scratch bank keeps nothing of it.
+                box->button(QMessageBox::No)->click();
+                QTimer::singleShot(50, look);
+                return;
+            }
+            box->button(QMessageBox::Yes)->click();
+        };
+        MessageBox::setTestMode(false);
+        QTimer::singleShot(50, look);
+        c.mainForm->offerSavedExam();
+        MessageBox::setTestMode(true);
+        return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
+    }};
