@@ -323,6 +323,8 @@ void TestExamSave::answersComeBackAfterACrash()
     QCOMPARE(q.value(0).toString(), testId);
     QCOMPARE(q.value(1).toString(), QStringLiteral("00:11:00"));
     QCOMPARE(q.value(2).toString(), QStringLiteral("5"));
+    QCOMPARE(second.main.lblKaoShiKaiShi->text(), QStringLiteral("09:00:00"));
+    QCOMPARE(second.main.lblKaoShiYongShi->text(), QStringLiteral("00:11:00"));
     QCOMPARE(second.count(QStringLiteral("tabExamSave")), 0);
     QCOMPARE(second.count(QStringLiteral("tabExamSaveItem")), 0);
 }

@@ -49,7 +49,10 @@ void TMainForm::ShowResultKS()
     // The figures of the exam as it was handed in: a review afterwards changes none of them.
     lblKaoShiKeCheng->setText(f->KeChengName);
     lblKaoShiZhangJie->setText(f->ZhangJieName);
-    lblKaoShiKaiShi->setText(f->StartTime.toString(QStringLiteral("hh:mm:ss")));
+    // When it began, which its identifier keeps: a resumed exam's StartTime leaves out the time
+    // the program was not running.
+    const QDateTime began = QDateTime::fromString(f->Test_ID, QStringLiteral("yyyyMMddhhmmss"));
+    lblKaoShiKaiShi->setText((began.isValid() ? began : f->StartTime).toString(QStringLiteral("hh:mm:ss")));
     lblKaoShiYongShi->setText(f->TimeUsed.isEmpty() ? elapsed(f->StartTime, Clock::now()) : f->TimeUsed);
     // The counts are of records; where analysis questions make them more than the questions,
     // they say so.
