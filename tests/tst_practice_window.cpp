@@ -784,7 +784,8 @@ void TestPracticeWindow::answerStripAndLayout()
         QCOMPARE(choose->y(), 22 * h / 45);
         QCOMPARE(options->y(), 8 * h / 15);
         QCOMPARE(options->width(), width - 100);
-        QCOMPARE(w.ScrollBox->geometry(), options->geometry());
+        QCOMPARE(w.ScrollBox->y(), options->y());
+        QVERIFY(w.ScrollBox->width() >= options->width());
         QCOMPARE(strip->geometry().bottom(), w.height() - 1);
     };
     checkLayout();

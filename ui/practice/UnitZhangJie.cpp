@@ -419,6 +419,8 @@ void TfrmZhangJie::ShowItem()
     } else {
         GroupBoxCB->raise();
     }
+    if (!pnlXuanTi->isHidden())
+        pnlXuanTi->raise();
 
     // The key in the letters the learner sees (explanations keep the bank's letters); a
     // calculation sub-question's key as readable entries or its amount.
@@ -718,6 +720,9 @@ void TfrmZhangJie::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     PlaceOnScreen(this, QSize(964, 682));
+    // A run starts on its question, not on a list an earlier run left open.
+    pnlXuanTi->hide();
+    pnlKeMu->hide();
     // The tip names the kind of review; a missing tip file just leaves the strip plain.
     imgTrip->clear();
     const QString tip = tipPicture(LXMode);
