@@ -315,7 +315,33 @@ private slots:
         row("unknown chapter kind", c, "chapters[1].kind", "\"exam\"",
             c + ": chapters[1].kind: kind \"exam\" is neither \"chapter\" nor \"paper\"");
         row("unknown field", c, q0 + ".explaination", "\"拼错\"", c + ": " + q0 + ".explaination: unknown field");
-        row("score as text", c, q0 + ".score", "\"1\"", c + ": " + q0 + ".score: must be a whole number, not a text");
+        // Points are whole numbers from 0 to 1000; the message says so whatever was given, once.
+        row("score as text", c, q0 + ".score", "\"1\"",
+            c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not a text\n1 problem");
+        row("negative score", c, q0 + ".score", "-5", c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not -5");
+        row("fractional score", c, q1 + ".score", "1.5", c + ": " + q1 + ".score: must be a whole number from 0 to 1000, not 1.5");
+        row("score past the most", c, q0 + ".score", "1001",
+            c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not 1001");
+        row("score past int", c, q0 + ".score", "2147483647",
+            c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not 2147483647");
+        row("score of 1e23", c, q3 + ".score", "1e23",
+            c + ": " + q3 + ".score: must be a whole number from 0 to 1000, not 1e+23");
+        row("score missing", c, q0 + ".score", "<delete>", c + ": " + q0 + ".score: missing\n1 problem");
+        row("sub-question score negative", c, q4 + ".subquestions[1].score", "-1",
+            c + ": " + q4 + ".subquestions[1].score: must be a whole number from 0 to 1000, not -1");
+        row("sub-question score missing", c, q4 + ".subquestions[0].score", "<delete>",
+            c + ": " + q4 + ".subquestions[0].score: missing");
+        row("sub-question score past int", c, q4 + ".subquestions[0].score", "1000000000",
+            c + ": " + q4 + ".subquestions[0].score: must be a whole number from 0 to 1000, not 1000000000");
+        row("sub-question scores add up past the most", c, q4 + ".subquestions[0].score", "999",
+            c + ": " + q4 + ".subquestions: the sub-questions' scores add up to 1001; together they must be from 0 to 1000");
+        row("type as a number", c, q0 + ".type", "1", c + ": " + q0 + ".type: must be a text, not a number\n1 problem");
+        row("sub-question type as a number", c, q4 + ".subquestions[0].type", "2",
+            c + ": " + q4 + ".subquestions[0].type: must be a text, not a number\n1 problem");
+        row("options as a text", c, q0 + ".options", "\"A\"", c + ": " + q0 + ".options: must be an object, not a text\n1 problem");
+        row("keys as a text", c, q3 + ".keys", "\"5000\"", c + ": " + q3 + ".keys: must be a list, not a text\n1 problem");
+        row("sub-questions as an object", c, q4 + ".subquestions", "{}",
+            c + ": " + q4 + ".subquestions: must be a list, not an object\n1 problem");
         row("options on a calculation", c, q3 + ".options", "{\"A\": \"x\"}",
             c + ": " + q3 + ".options: a calculation question takes keys, not options");
         row("option letter G", c, q0 + ".options.G", "\"x\"", c + ": " + q0 + ".options.G: \"G\" is not an option letter");
@@ -328,13 +354,15 @@ private slots:
         row("keys past F", c, q3 + ".keys", "[\"1\", \"-\", \"3\", \"4\", \"5\", \"6\", \"7\"]",
             c + ": " + q3 + ".keys: keys and absent places (\"-\") take 7 places; there are 6 (A to F)");
         row("sub-question number 0", c, q4 + ".subquestions[0].no", "0",
-            c + ": " + q4 + ".subquestions[0].no: number 0 is below 1");
+            c + ": " + q4 + ".subquestions[0].no: must be a whole number from 1 to 1000, not 0\n1 problem");
         // The second sub-question is number 2 by its place.
         row("sub-question number twice", c, q4 + ".subquestions[0].no", "2",
             c + ": " + q4 + ".subquestions[1].no: number 2 is used twice in the question (first at " + c + ": " + q4
                 + ".subquestions[0])");
         row("sub-question number as text", c, q4 + ".subquestions[0].no", "\"1\"",
-            c + ": " + q4 + ".subquestions[0].no: must be a whole number, not a text");
+            c + ": " + q4 + ".subquestions[0].no: must be a whole number from 1 to 1000, not a text\n1 problem");
+        row("sub-question number past int", c, q4 + ".subquestions[1].no", "4294967297",
+            c + ": " + q4 + ".subquestions[1].no: must be a whole number from 1 to 1000, not 4294967297");
         // A missing field is reported once, not also as empty.
         row("missing id", c, q0 + ".id", "<delete>", c + ": " + q0 + ".id: missing\n1 problem; nothing written");
         row("missing answer", c, q0 + ".answer", "<delete>", c + ": " + q0 + ".answer: missing\n1 problem; nothing written");
@@ -395,6 +423,10 @@ private slots:
             << "chapters[0].questions[3].keys" << "[\"-\", \"1\", \"2\", \"3\", \"4\", \"5\"]";
         QTest::newRow("trailing absent key") << "chapters[0].questions[3].keys" << "[\"1\", \"-\"]";
         QTest::newRow("sub-question numbered") << "chapters[0].questions[4].subquestions[0].no" << "3";
+        QTest::newRow("score 0") << "chapters[0].questions[0].score" << "0";
+        QTest::newRow("score 1000") << "chapters[0].questions[3].score" << "1000";
+        QTest::newRow("score written 2.0") << "chapters[0].questions[0].score" << "2.0";
+        QTest::newRow("sub-question scores add up to 1000") << "chapters[0].questions[4].subquestions[0].score" << "998";
     }
 
     void acceptedVariants()
@@ -406,6 +438,42 @@ private slots:
         const Run run = qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"),
                                tmp.filePath(QStringLiteral("sys.db"))});
         QVERIFY2(run.code == 0, qPrintable(run.err));
+    }
+
+    // Each side of an entry adds up in whole cents, and an entry has both sides.
+    void entryKeysBalance_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected"); // empty: the bank builds
+        QTest::newRow("two lines") << "借:库存现金=1000;贷:银行存款=1000" << "";
+        QTest::newRow("three lines") << "借:银行存款=1130;贷:库存现金=1000;贷:应交增值税=130" << "";
+        QTest::newRow("0.10 + 0.20 = 0.30") << "借:库存现金=0.10;借:应交增值税=0.20;贷:银行存款=0.30" << "";
+        QTest::newRow("one decimal against two") << "借:库存现金=1000.5;贷:银行存款=1000.50" << "";
+        QTest::newRow("unbalanced") << "借:库存现金=1000;贷:银行存款=900"
+                                    << "keys[0]: debits 1000.00 and credits 900.00 do not balance";
+        QTest::newRow("a cent off") << "借:库存现金=0.10;借:应交增值税=0.20;贷:银行存款=0.31"
+                                    << "keys[0]: debits 0.30 and credits 0.31 do not balance";
+        QTest::newRow("debit side only") << "借:库存现金=1000" << "keys[0]: the entry has debit (借) lines only";
+        QTest::newRow("credit side only") << "贷:库存现金=500;贷:银行存款=500" << "keys[0]: the entry has credit (贷) lines only";
+        QTest::newRow("fractions of a cent") << "借:库存现金=0.005;贷:银行存款=0.005"
+                                             << "keys[0]: entry line 1: amount \"0.005\" is not in yuan and fen";
+    }
+
+    void entryKeysBalance()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/c.json"), QStringLiteral("chapters[0].questions[3].keys[0]"),
+                    QStringLiteral("\"%1\"").arg(key));
+        const Run run = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), tmp.filePath(QStringLiteral("sys.db"))});
+        if (expected.isEmpty()) {
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            return;
+        }
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("courses/c.json: chapters[0].questions[3].") + expected), qPrintable(run.err));
     }
 
     void missingLocalPageIsOnlyAWarning()
@@ -721,7 +789,24 @@ private slots:
             << "update tabExItem set EX_No = 1 where I_ID = '0201-005' and EX_No = 2"
             << "tabExItem I_ID=0201-005 EX_No=1 EX_No: number 1 is used twice in the question";
         QTest::newRow("sub-question number 0") << "update tabExItem set EX_No = 0 where I_ID = '0201-005' and EX_No = 1"
-                                               << "tabExItem I_ID=0201-005 EX_No=0 EX_No: number 0 is below 1";
+                                               << "tabExItem I_ID=0201-005 EX_No=0 EX_No: must be a whole number from 1 to 1000, not 0";
+        // Another tool may store any number as a score.
+        QTest::newRow("score past int after x100") << "update tabItem set I_SCORE = 1000000000 where I_ID = '0201-001'"
+                                                   << "tabItem I_ID=0201-001 I_SCORE: must be a whole number from 0 to 1000, not 1000000000";
+        QTest::newRow("negative score") << "update tabItem set I_SCORE = -5 where I_ID = '0201-002'"
+                                        << "tabItem I_ID=0201-002 I_SCORE: must be a whole number from 0 to 1000, not -5";
+        QTest::newRow("fractional score") << "update tabItem set I_SCORE = 2.5 where I_ID = '0201-002'"
+                                          << "tabItem I_ID=0201-002 I_SCORE: must be a whole number from 0 to 1000, not \"2.5\"";
+        QTest::newRow("sub-question score past the most")
+            << "update tabExItem set EX_SCORE = 5000000000 where I_ID = '0201-005' and EX_No = 2"
+            << "tabExItem I_ID=0201-005 EX_No=2 EX_SCORE: must be a whole number from 0 to 1000, not 5000000000";
+        QTest::newRow("sub-question scores add up past the most")
+            << "update tabExItem set EX_SCORE = 600 where I_ID = '0201-005'"
+            << "tabItem I_ID=0201-005 (rows of tabExItem): the sub-questions' scores add up to 1200";
+        QTest::newRow("unbalanced entry key")
+            << QStringLiteral("update tabItem set I_A = '%1' where I_ID = '0201-004'")
+                   .arg(TDataModuleMain::EcStr(QStringLiteral("借:库存现金=1000;贷:银行存款=999.99")))
+            << "tabItem I_ID=0201-004 I_A: debits 1000.00 and credits 999.99 do not balance";
         QTest::newRow("entry key of an unknown account") << "delete from tabKeMu where C_NAME = '库存现金'"
                                                          << "tabItem I_ID=0201-004 I_A: entry line 1: account \"库存现金\" is not in tabKeMu";
         QTest::newRow("unknown chapter kind") << "update tabZhangJie set M_Type = '3' where Z_ID = '0291'"
@@ -741,6 +826,56 @@ private slots:
         QCOMPARE(run.code, 1);
         QVERIFY2(run.err.contains(expected), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
+    }
+
+    // A picture name is looked up in the bank's folder and copied into the export's pictures/,
+    // never anywhere else, whatever a bank from elsewhere says.
+    void exportStaysInItsFolders_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("up two folders") << "../../escape.png";
+        QTest::newRow("up one folder") << "../escape.png";
+        QTest::newRow("absolute") << "/etc/passwd";
+        QTest::newRow("parent") << "..";
+        QTest::newRow("sub-folder") << "sub/p.png";
+        QTest::newRow("backslash") << "..\\escape.png";
+    }
+
+    void exportStaysInItsFolders()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("bank/Data/sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db}).code, 0);
+        // Files the name would reach from the bank's folder.
+        for (const QString &outside : {QStringLiteral("escape.png"), QStringLiteral("bank/escape.png"),
+                                       QStringLiteral("bank/Data/sub/p.png")}) {
+            QDir(tmp.path()).mkpath(QFileInfo(outside).path());
+            QFile f(tmp.filePath(outside));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("outside");
+        }
+        alter(db, QStringLiteral("update tabItem set I_PIC = '%1' where I_ID = '0291-001'").arg(name));
+        const QStringList before = filesUnder(tmp.path());
+
+        const QString out = tmp.filePath(QStringLiteral("out/e"));
+        const Run run = qbank({QStringLiteral("export"), db, QStringLiteral("-o"), out});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("picture \"%1\" is not a plain file name; not copied").arg(name)),
+                 qPrintable(run.err));
+        // Only the export's own files are new, and none is a picture.
+        QStringList after = filesUnder(tmp.path());
+        for (const QString &file : before)
+            after.removeOne(file);
+        QCOMPARE(after, (QStringList{QStringLiteral("out/e/accounts.json"), QStringLiteral("out/e/courses/01.json"),
+                                     QStringLiteral("out/e/courses/02.json"), QStringLiteral("out/e/pages.json")}));
+        QCOMPARE(contents(tmp.filePath(QStringLiteral("escape.png"))), QByteArray("outside"));
+
+        const Run check = qbank({QStringLiteral("check"), db});
+        QCOMPARE(check.code, 1);
+        QVERIFY2(check.err.contains(QStringLiteral("tabItem I_ID=0291-001 I_PIC: picture \"%1\" must be a plain file name").arg(name)),
+                 qPrintable(check.err));
     }
 
     void checkLooksForPicturesNextToTheBank()
@@ -919,6 +1054,26 @@ private slots:
         const Run plain = qbank({QStringLiteral("decipher"), lines.at(0), lines.at(1)});
         QCOMPARE(plain.out, QStringLiteral("会计基础\n借:库存现金=1000\n"));
         QCOMPARE(qbank({QStringLiteral("decipher"), QStringLiteral("-")}).out, QStringLiteral("-\n"));
+    }
+
+    // A text the code page cannot hold would decipher to something else: it is named, its
+    // line left empty so the others still pair up, and the run fails.
+    void encipherRefusesTextOutsideTheCodePage()
+    {
+        const Run run = qbank({QStringLiteral("encipher")}, QStringLiteral("会计\n答对了😀\n价格¥5\n借\n"));
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("line 2: character \"😀\" (U+1F600, at 4) is not in the GBK code page")),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("line 3: character \"¥\" (U+00A5, at 3)")), qPrintable(run.err));
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(TDataModuleMain::DcStr(lines.at(0)), QStringLiteral("会计"));
+        QVERIFY(lines.at(1).isEmpty() && lines.at(2).isEmpty());
+        QCOMPARE(TDataModuleMain::DcStr(lines.at(3)), QStringLiteral("借"));
+
+        const Run one = qbank({QStringLiteral("encipher"), QStringLiteral("😀")});
+        QCOMPARE(one.code, 1);
+        QVERIFY2(one.err.contains(QStringLiteral("text 1: character \"😀\"")), qPrintable(one.err));
     }
 
     void sampleBankBuildsAndChecksClean()

@@ -2,8 +2,12 @@
 #include "tools/qbank/BankWriter.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+
+// The highest number a case's sub-question may have (EX_No); the lowest is 1.
+constexpr int MaxSubNumber = 1000;
 
 // Where a problem lies: a source file and the JSON path inside it, or a table row of a built
 // bank. Problems name fields in the source's terms ("answer", "options.E", "keys[1]"); a row
@@ -29,14 +33,17 @@ class BankProblems
 public:
     void add(const BankPlace &place, const QString &field, const QString &what);
     void add(const QString &place, const QString &what);
-    // True when a problem was already reported at this place (a missing field is not also empty).
-    bool has(const QString &place) const;
+    // True when a problem was already reported at this place: a field that is missing or of
+    // the wrong kind is reported once, not again for what follows from it.
+    bool has(const QString &place) const { return m_places.contains(place); }
+    bool has(const BankPlace &place, const QString &field) const { return has(place.at(field)); }
     const QStringList &lines() const { return m_lines; }
     bool isEmpty() const { return m_lines.isEmpty(); }
     int count() const { return int(m_lines.size()); }
 
 private:
     QStringList m_lines;
+    QSet<QString> m_places;
 };
 
 struct BankPage
@@ -124,6 +131,12 @@ void validateBank(const BankSource &bank, const QString &pictureDir, BankProblem
 QStringList missingPages(const BankSource &bank, const QStringList &htmlDirs);
 // Adds every row of the bank to the writer.
 void writeBank(const BankSource &bank, BankWriter &writer);
+// Empty when every character of the text is in the code page of stored texts; otherwise names
+// the first one that is not ("character "😀" (U+1F600, at 3) is not in the GBK code page").
+QString codePageProblem(const QString &text);
+// A name of a file in a folder, without any folder part: pictures are looked up by such names
+// only, so that nothing outside the bank's folder is read or written through them.
+bool isPlainFileName(const QString &name);
 // Pictures the questions name, in the order first named.
 QStringList pictureNames(const BankSource &bank);
 

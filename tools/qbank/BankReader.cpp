@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <cmath>
+
 namespace {
 
 const char *const OptionColumns[] = {"A", "B", "C", "D", "E", "F"};
@@ -63,6 +65,25 @@ private:
         }
         // EcStr writes an empty text as "-".
         return plain == QLatin1String("-") ? QString() : plain;
+    }
+
+    // A score as stored. Another tool may have put any value in the column: what is not a whole
+    // number is reported here, a whole number out of range by the checks.
+    qint64 score(const QVariant &value, const BankPlace &place, const QString &field)
+    {
+        if (value.isNull())
+            return 0;
+        if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
+            return value.toLongLong();
+        bool ok = false;
+        const double d = value.toDouble(&ok);
+        if (ok && d == std::floor(d) && std::fabs(d) < 1e18)
+            return qint64(d);
+        m_problems.add(place, field,
+                       QStringLiteral("must be a whole number from 0 to %1, not \"%2\"")
+                           .arg(TDataModuleMain::MaxScore)
+                           .arg(value.toString()));
+        return 0;
     }
 
     void readAccounts(BankSource &bank)
@@ -182,7 +203,7 @@ private:
             q.explanation = decipher(i.value(11), sq.place, QStringLiteral("explanation"));
             q.mark = i.value(12).toBool();
             q.fav = i.value(13).toBool();
-            q.score = i.value(14).toInt();
+            q.score = score(i.value(14), sq.place, QStringLiteral("score"));
             q.picture = i.value(15).toString();
             for (auto &[sub, place] : subs.take(q.id)) {
                 if (q.type != QLatin1String("5")) {
@@ -225,7 +246,7 @@ private:
             sub.answer = decipher(s.value(9), place, QStringLiteral("answer"));
             sub.explanation = decipher(s.value(10), place, QStringLiteral("explanation"));
             sub.type = s.value(11).toString();
-            sub.score = s.value(12).toInt();
+            sub.score = score(s.value(12), place, QStringLiteral("score"));
             subs[id] << std::pair{sub, place};
         }
         return subs;

@@ -38,7 +38,9 @@ const char Usage[] =
     "      Writes a synthetic bank of N questions over C courses (default 2) for benchmarks.\n"
     "  encipher [TEXT]\n"
     "  decipher [CIPHER]\n"
-    "      Enciphers or deciphers TEXT, or each line of standard input.\n"
+    "      Enciphers or deciphers TEXT, or each line of standard input, one line out for\n"
+    "      each. A text the GBK code page cannot hold is named and left out (its line\n"
+    "      is empty), and the exit status is 1.\n"
     "\n"
     "An existing FILE.db, or a DIR that is not empty, is replaced only with --force.\n"
     "Exit status: 0 done, 1 problems found or a failure, 2 wrong usage.\n";
@@ -274,6 +276,10 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
         const QDir pictures(QDir(dir).filePath(QStringLiteral("pictures")));
         pictures.mkpath(QStringLiteral("."));
         for (const QString &name : pictureNames(bank)) {
+            if (!isPlainFileName(name)) {
+                problems.add(file, QStringLiteral("picture \"%1\" is not a plain file name; not copied").arg(name));
+                continue;
+            }
             const QString from = QDir(folderOf(file)).filePath(name);
             if (QFileInfo(from).isFile())
                 copyFile(from, pictures.filePath(name));
@@ -368,18 +374,40 @@ int synth(const Options &o, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-int eachText(const Options &o, QString (*fn)(const QString &), QTextStream &in, QTextStream &out)
+// One output line per text, so that lines still pair up with the input. A text the code page
+// cannot hold is not enciphered (it would come back altered): its line stays empty and the
+// character is named.
+int eachText(const Options &o, bool encipher, QTextStream &in, QTextStream &out, QTextStream &err)
 {
+    int failed = 0;
+    int number = 0;
+    const auto one = [&](const QString &text) {
+        ++number;
+        if (!encipher) {
+            out << TDataModuleMain::DcStr(text) << '\n';
+            return;
+        }
+        const QString what = codePageProblem(text);
+        if (!what.isEmpty()) {
+            err << "qbank: " << (o.positional.isEmpty() ? QStringLiteral("line") : QStringLiteral("text")) << ' '
+                << number << ": " << what << "; not enciphered\n";
+            ++failed;
+            out << '\n';
+            return;
+        }
+        out << TDataModuleMain::EcStr(text) << '\n';
+    };
     if (!o.positional.isEmpty()) {
         for (const QString &text : o.positional)
-            out << fn(text) << '\n';
+            one(text);
     } else {
         QString line;
         while (in.readLineInto(&line))
-            out << fn(line) << '\n';
+            one(line);
     }
     out.flush();
-    return 0;
+    err.flush();
+    return failed ? 1 : 0;
 }
 
 }
@@ -422,7 +450,5 @@ int runQbank(const QStringList &args, QTextStream &in, QTextStream &out, QTextSt
         return check(o, out, err);
     if (command == QLatin1String("synth"))
         return synth(o, out, err);
-    if (command == QLatin1String("encipher"))
-        return eachText(o, &TDataModuleMain::EcStr, in, out);
-    return eachText(o, &TDataModuleMain::DcStr, in, out);
+    return eachText(o, command == QLatin1String("encipher"), in, out, err);
 }

@@ -19,7 +19,7 @@ using JsonArray = std::vector<Json>;
 
 struct Json
 {
-    std::variant<QString, int, bool, JsonArray, JsonObject> value;
+    std::variant<QString, qint64, bool, JsonArray, JsonObject> value;
 };
 
 QString quoted(const QString &text)
@@ -53,7 +53,7 @@ void print(const Json &json, int indent, QString &out)
     const QString end(indent, QLatin1Char(' '));
     if (const auto *s = std::get_if<QString>(&json.value)) {
         out += quoted(*s);
-    } else if (const auto *i = std::get_if<int>(&json.value)) {
+    } else if (const auto *i = std::get_if<qint64>(&json.value)) {
         out += QString::number(*i);
     } else if (const auto *b = std::get_if<bool>(&json.value)) {
         out += *b ? QLatin1String("true") : QLatin1String("false");
@@ -118,7 +118,7 @@ Json question(const BankQuestion &q)
             JsonObject so;
             // Numbered by place unless the bank says otherwise.
             if (s.no != i + 1)
-                so.emplace_back(QStringLiteral("no"), Json{s.no});
+                so.emplace_back(QStringLiteral("no"), Json{qint64(s.no)});
             so.emplace_back(QStringLiteral("text"), str(s.text));
             so.emplace_back(QStringLiteral("type"), str(s.type));
             so.emplace_back(QStringLiteral("options"), Json{options(s.options)});
