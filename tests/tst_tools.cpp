@@ -239,6 +239,28 @@ private slots:
         QVERIFY(check.out.contains(QStringLiteral(": ok: 2 courses, 3 chapters and papers, 7 questions")));
     }
 
+    // A teacher sees at once when keys lean to one letter or one length.
+    void checkShowsHowTheKeysLean()
+    {
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db}).code, 0);
+        const Run check = qbank({QStringLiteral("check"), db});
+        QVERIFY2(check.code == 0, qPrintable(check.err));
+        const QStringList lines = check.out.split(QLatin1Char('\n')).mid(1);
+        QCOMPARE(lines,
+                 (QStringList{
+                     "key letters (share of keys holding each letter; keys by number of letters):",
+                     "  02 会计基础, single choice: 2 keys; A 50%, B 50%, C 0%, D 0%; 1 letter: 2",
+                     "  02 会计基础, multiple choice: 1 key; A 100%, B 100%, C 0%, D 100%; 3 letters: 1",
+                     "  02 会计基础, true/false: 1 key; A 100%, B 0%; 1 letter: 1",
+                     "  02 会计基础, case sub-questions, single choice: 1 key; A 0%, B 100%; 1 letter: 1",
+                     "  02 会计基础, case sub-questions, multiple choice: 1 key; A 100%, B 0%, C 100%; 2 letters: 1",
+                     "  01 财经法规与会计职业道德, single choice: 1 key; A 100%, B 0%; 1 letter: 1",
+                     ""}));
+    }
+
     void everyProblemIsReported_data()
     {
         QTest::addColumn<QString>("file");

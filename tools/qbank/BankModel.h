@@ -5,6 +5,9 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
+
+#include <vector>
 
 // The highest number a case's sub-question may have (EX_No); the lowest is 1.
 constexpr int MaxSubNumber = 1000;
@@ -139,6 +142,26 @@ QString codePageProblem(const QString &text);
 bool isPlainFileName(const QString &name);
 // Pictures the questions name, in the order first named.
 QStringList pictureNames(const BankSource &bank);
+
+// Per course and type of choice question (case sub-questions apart): how often each letter is
+// in the key and how many keys have each number of letters.
+class KeyStats
+{
+public:
+    void add(const SourceCourse &course, const SourceChapter &chapter);
+    void print(QTextStream &out) const;
+
+private:
+    struct Group
+    {
+        QString name;
+        int keys = 0;
+        int offered = 0; // letters up to the last option any of them offers
+        int withLetter[6] = {};
+        int bySize[7] = {};
+    };
+    std::vector<Group> m_groups;
+};
 
 class TDataModuleMain;
 // Reads a built bank back, deciphered; reports texts that do not decipher and broken references.

@@ -33,7 +33,9 @@ const char Usage[] =
     "      Writes the bank back as a source folder, deciphered, with its pictures.\n"
     "  check FILE.db\n"
     "      Checks a built bank like build checks a source, and also that every stored\n"
-    "      text deciphers; pictures are looked up next to FILE.db.\n"
+    "      text deciphers; pictures are looked up next to FILE.db. A sound bank gets,\n"
+    "      per course and type of choice question, the share of keys holding each\n"
+    "      letter and the number of keys of each length.\n"
     "  synth --questions N [--courses C] [--seed S] -o FILE.db [--force]\n"
     "      Writes a synthetic bank of N questions over C courses (default 2) for benchmarks.\n"
     "  encipher [TEXT]\n"
@@ -325,6 +327,11 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
     if (!problems.isEmpty())
         return report(err, problems, QStringLiteral("the bank needs repair"));
     out << file << ": ok: " << summary(bank) << '\n';
+    KeyStats stats;
+    for (const SourceCourse &course : bank.courses)
+        for (const SourceChapter &chapter : course.chapters)
+            stats.add(course, chapter);
+    stats.print(out);
     out.flush();
     return 0;
 }
