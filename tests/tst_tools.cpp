@@ -687,6 +687,35 @@ private slots:
         QVERIFY(course.indexOf("\"text\"") < course.indexOf("\"options\""));
     }
 
+    // A course without chapters and a chapter without questions come back as they were.
+    void exportKeepsEmptyCoursesAndChapters()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/d.json"), QStringLiteral("chapters"), QStringLiteral("[]"));
+        QJsonObject course = parseObject(CourseJson);
+        QJsonArray chapters = course.value(QStringLiteral("chapters")).toArray();
+        QJsonObject empty = chapters.at(1).toObject();
+        empty[QStringLiteral("id")] = QStringLiteral("0292");
+        empty[QStringLiteral("questions")] = QJsonArray();
+        chapters.append(empty);
+        course[QStringLiteral("chapters")] = chapters;
+        QFile file(QDir(src).filePath(QStringLiteral("courses/c.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(course).toJson());
+        file.close();
+
+        const QString db = tmp.filePath(QStringLiteral("a/sys.db"));
+        const Run build = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        QVERIFY2(build.code == 0, qPrintable(build.err));
+        const Run run = qbank({QStringLiteral("export"), db, QStringLiteral("-o"), tmp.filePath(QStringLiteral("e"))});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QByteArray second = contents(tmp.filePath(QStringLiteral("e/courses/01.json")));
+        QVERIFY(second.contains("\"chapters\": []\n}\n"));
+        QCOMPARE(QJsonDocument::fromJson(second).object(), QJsonDocument::fromJson(contents(QDir(src).filePath(QStringLiteral("courses/d.json")))).object());
+        QCOMPARE(QJsonDocument::fromJson(contents(tmp.filePath(QStringLiteral("e/courses/02.json")))).object(), course);
+    }
+
     // What the learner sees of a question hangs on its numbering: absent keys keep the places
     // of the keys after them, and case sub-questions keep their own numbers.
     void numberingSurvivesExportAndBuild_data()
@@ -799,6 +828,15 @@ private slots:
                                                       << "tabZhangJie Z_ID=0291 M_ID: course \"09\" is not in tabMoudle";
         QTest::newRow("question of an unknown chapter") << "update tabItem set Z_ID = '0299' where I_ID = '0201-001'"
                                                         << "tabItem I_ID=0201-001 Z_ID: chapter \"0299\" is not in tabZhangJie";
+        // Rows no chapter reaches are still read, and their texts checked.
+        QTest::newRow("damaged text of a question of an unknown chapter")
+            << "update tabItem set Z_ID = '0299', I_DETAL = '会计' where I_ID = '0201-001'"
+            << "tabItem I_ID=0201-001 I_DETAL: does not decipher (not a cipher text)";
+        QTest::newRow("question of a chapter of an unknown course") << "update tabZhangJie set M_ID = '09' where Z_ID = '0291'"
+                                                                    << "tabItem I_ID=0291-001 Z_ID: chapter \"0291\" is not in tabZhangJie";
+        QTest::newRow("sub-question of no question")
+            << "update tabExItem set I_ID = '0201-999' where I_ID = '0201-005' and EX_No = 2"
+            << "tabExItem I_ID=0201-999 EX_No=2 I_ID: question \"0201-999\" is not in tabItem";
         QTest::newRow("sub-questions of a plain question")
             << "update tabExItem set I_ID = '0201-001' where I_ID = '0201-005' and EX_No = 1"
             << "tabExItem I_ID=0201-001 EX_No=1 I_ID: question \"0201-001\" is not a case question";
@@ -1110,6 +1148,22 @@ private slots:
         const Run check = qbank({QStringLiteral("check"), db});
         QVERIFY2(check.code == 0, qPrintable(check.err));
         QVERIFY(check.out.contains(QStringLiteral(": ok: ")));
+
+        // Exported a chapter at a time, the bank says what its source says.
+        const QString exported = tmp.filePath(QStringLiteral("export"));
+        const Run run = qbank({QStringLiteral("export"), db, QStringLiteral("-o"), exported});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QStringList sources = QDir(QDir(source).filePath(QStringLiteral("courses"))).entryList({QStringLiteral("*.json")});
+        QCOMPARE(filesUnder(QDir(exported).filePath(QStringLiteral("courses"))).size(), sources.size());
+        for (const QString &name : sources) {
+            const QJsonObject original = QJsonDocument::fromJson(contents(QDir(source).filePath(QStringLiteral("courses/") + name))).object();
+            const QString id = original.value(QStringLiteral("id")).toString();
+            QCOMPARE(QJsonDocument::fromJson(contents(QDir(exported).filePath(QStringLiteral("courses/%1.json").arg(id)))).object(),
+                     original);
+        }
+        for (const char *name : {"accounts.json", "pages.json"})
+            QCOMPARE(QJsonDocument::fromJson(contents(QDir(exported).filePath(QLatin1String(name)))).object(),
+                     QJsonDocument::fromJson(contents(QDir(source).filePath(QLatin1String(name)))).object());
     }
 };
 

@@ -116,7 +116,9 @@ bool isPresent(const QStringList &options, int i)
     return i < options.size() && !options.at(i).isEmpty();
 }
 
-class Checker
+}
+
+class BankChecker::Checker
 {
 public:
     Checker(const BankSource &bank, const QString &pictureDir, BankProblems &problems)
@@ -127,15 +129,40 @@ public:
                 m_accounts.insert(child.name);
     }
 
-    void run()
+    void checkHeader()
     {
         checkAccounts();
         for (const BankPage &page : m_bank.guide)
             checkPage(page);
         for (const BankPage &page : m_bank.help)
             checkPage(page);
-        for (const SourceCourse &course : m_bank.courses)
-            checkCourse(course);
+    }
+
+    void checkCourse(const SourceCourse &course)
+    {
+        required(course.place, QStringLiteral("id"), course.id);
+        required(course.place, QStringLiteral("name"), course.name);
+        unique(m_courseIds, course.id, QStringLiteral("course"), course.place);
+    }
+
+    void checkChapter(const SourceChapter &chapter)
+    {
+        required(chapter.place, QStringLiteral("id"), chapter.id);
+        required(chapter.place, QStringLiteral("name"), chapter.name);
+        unique(m_chapterIds, chapter.id, QStringLiteral("chapter"), chapter.place);
+        if (chapter.kind != QLatin1String("1") && chapter.kind != QLatin1String("2"))
+            problem(chapter.place, QStringLiteral("kind"),
+                    chapter.place.row
+                        ? QStringLiteral("kind \"%1\" is neither \"1\" (chapter) nor \"2\" (paper)").arg(chapter.kind)
+                        : QStringLiteral("kind \"%1\" is neither \"chapter\" nor \"paper\"").arg(chapter.kind));
+        for (const BankHandout &handout : chapter.handouts)
+            required(handout.place, QStringLiteral("page"), handout.page);
+    }
+
+    void checkQuestions(const QList<SourceQuestion> &questions)
+    {
+        for (const SourceQuestion &question : questions)
+            checkQuestion(question);
     }
 
 private:
@@ -203,27 +230,6 @@ private:
     {
         required(page.place, QStringLiteral("caption"), page.caption);
         required(page.place, QStringLiteral("page"), page.page);
-    }
-
-    void checkCourse(const SourceCourse &course)
-    {
-        required(course.place, QStringLiteral("id"), course.id);
-        required(course.place, QStringLiteral("name"), course.name);
-        unique(m_courseIds, course.id, QStringLiteral("course"), course.place);
-        for (const SourceChapter &chapter : course.chapters) {
-            required(chapter.place, QStringLiteral("id"), chapter.id);
-            required(chapter.place, QStringLiteral("name"), chapter.name);
-            unique(m_chapterIds, chapter.id, QStringLiteral("chapter"), chapter.place);
-            if (chapter.kind != QLatin1String("1") && chapter.kind != QLatin1String("2"))
-                problem(chapter.place, QStringLiteral("kind"),
-                        chapter.place.row
-                            ? QStringLiteral("kind \"%1\" is neither \"1\" (chapter) nor \"2\" (paper)").arg(chapter.kind)
-                            : QStringLiteral("kind \"%1\" is neither \"chapter\" nor \"paper\"").arg(chapter.kind));
-            for (const BankHandout &handout : chapter.handouts)
-                required(handout.place, QStringLiteral("page"), handout.page);
-            for (const SourceQuestion &question : chapter.questions)
-                checkQuestion(question);
-        }
     }
 
     void checkQuestion(const SourceQuestion &sq)
@@ -480,8 +486,6 @@ private:
     QHash<QString, BankPlace> m_questionIds;
 };
 
-}
-
 BankPlace BankPlace::child(const QString &segment) const
 {
     BankPlace p = *this;
@@ -519,26 +523,81 @@ void BankProblems::add(const QString &place, const QString &what)
     m_places.insert(place);
 }
 
-int BankSource::chapterCount() const
+BankChecker::BankChecker(const BankSource &catalogue, const QString &pictureDir, BankProblems &problems)
+    : d(std::make_unique<Checker>(catalogue, pictureDir, problems))
 {
-    int n = 0;
-    for (const SourceCourse &course : courses)
-        n += int(course.chapters.size());
-    return n;
 }
 
-int BankSource::questionCount() const
+BankChecker::~BankChecker() = default;
+
+void BankChecker::checkHeader()
 {
-    int n = 0;
-    for (const SourceCourse &course : courses)
-        for (const SourceChapter &chapter : course.chapters)
-            n += int(chapter.questions.size());
-    return n;
+    d->checkHeader();
+}
+
+void BankChecker::checkCourse(const SourceCourse &course)
+{
+    d->checkCourse(course);
+}
+
+void BankChecker::checkChapter(const SourceChapter &chapter)
+{
+    d->checkChapter(chapter);
+}
+
+void BankChecker::checkQuestions(const QList<SourceQuestion> &questions)
+{
+    d->checkQuestions(questions);
 }
 
 void validateBank(const BankSource &bank, const QString &pictureDir, BankProblems &problems)
 {
-    Checker(bank, pictureDir, problems).run();
+    BankChecker checker(bank, pictureDir, problems);
+    checker.checkHeader();
+    for (const SourceCourse &course : bank.courses) {
+        checker.checkCourse(course);
+        for (const SourceChapter &chapter : course.chapters) {
+            checker.checkChapter(chapter);
+            checker.checkQuestions(chapter.questions);
+        }
+    }
+}
+
+void BankCounts::addCatalogue(const BankSource &bank)
+{
+    courses += int(bank.courses.size());
+    for (const SourceCourse &course : bank.courses)
+        chapters += int(course.chapters.size());
+    for (const BankAccount &account : bank.accounts)
+        accounts += int(account.children.size());
+    pages += int(bank.guide.size() + bank.help.size());
+}
+
+void BankCounts::addQuestions(const QList<SourceQuestion> &list)
+{
+    for (const SourceQuestion &sq : list) {
+        ++questions;
+        const int type = sq.q.type.size() == 1 ? sq.q.type.at(0).unicode() - u'0' : 0;
+        ++byType[type >= 1 && type <= 5 ? type : 0];
+        pictures += sq.q.picture.isEmpty() ? 0 : 1;
+    }
+}
+
+QString BankCounts::summary() const
+{
+    return QStringLiteral("%1 courses, %2 chapters and papers, %3 questions (%4 single, %5 multiple, %6 true/false, "
+                          "%7 calculation, %8 case), %9 accounts, %10 pages, %11 questions with a picture")
+        .arg(courses)
+        .arg(chapters)
+        .arg(questions)
+        .arg(byType[1])
+        .arg(byType[2])
+        .arg(byType[3])
+        .arg(byType[4])
+        .arg(byType[5])
+        .arg(accounts)
+        .arg(pages)
+        .arg(pictures);
 }
 
 QStringList missingPages(const BankSource &bank, const QStringList &htmlDirs)
@@ -584,17 +643,6 @@ bool isPlainFileName(const QString &name)
 {
     return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
         && name != QLatin1String(".") && name != QLatin1String("..");
-}
-
-QStringList pictureNames(const BankSource &bank)
-{
-    QStringList names;
-    for (const SourceCourse &course : bank.courses)
-        for (const SourceChapter &chapter : course.chapters)
-            for (const SourceQuestion &question : chapter.questions)
-                if (!question.q.picture.isEmpty() && !names.contains(question.q.picture))
-                    names << question.q.picture;
-    return names;
 }
 
 void writeBank(const BankSource &bank, BankWriter &writer)

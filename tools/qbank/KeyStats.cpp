@@ -18,7 +18,7 @@ QString kindName(const QString &type, bool sub)
 
 }
 
-void KeyStats::add(const SourceCourse &course, const SourceChapter &chapter)
+void KeyStats::add(const SourceCourse &course, const QList<SourceQuestion> &questions)
 {
     const auto count = [&](const QString &type, bool sub, const QStringList &options, const QString &answer) {
         if (type != QLatin1String("1") && type != QLatin1String("2") && type != QLatin1String("3"))
@@ -43,7 +43,7 @@ void KeyStats::add(const SourceCourse &course, const SourceChapter &chapter)
         }
         ++it->bySize[std::min(letters, 6)];
     };
-    for (const SourceQuestion &sq : chapter.questions) {
+    for (const SourceQuestion &sq : questions) {
         count(sq.q.type, false, sq.q.options, sq.q.answer);
         if (sq.q.type == QLatin1String("5"))
             for (const BankSubQuestion &s : sq.q.subquestions)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -100,30 +101,12 @@ int report(QTextStream &err, const BankProblems &problems, const QString &outcom
 
 QString summary(const BankSource &bank)
 {
-    QHash<QString, int> types;
-    int pictures = 0;
-    for (const SourceCourse &c : bank.courses)
-        for (const SourceChapter &ch : c.chapters)
-            for (const SourceQuestion &q : ch.questions) {
-                ++types[q.q.type];
-                pictures += q.q.picture.isEmpty() ? 0 : 1;
-            }
-    int accounts = 0;
-    for (const BankAccount &a : bank.accounts)
-        accounts += int(a.children.size());
-    return QStringLiteral("%1 courses, %2 chapters and papers, %3 questions (%4 single, %5 multiple, %6 true/false, "
-                          "%7 calculation, %8 case), %9 accounts, %10 pages, %11 questions with a picture")
-        .arg(bank.courses.size())
-        .arg(bank.chapterCount())
-        .arg(bank.questionCount())
-        .arg(types.value(QStringLiteral("1")))
-        .arg(types.value(QStringLiteral("2")))
-        .arg(types.value(QStringLiteral("3")))
-        .arg(types.value(QStringLiteral("4")))
-        .arg(types.value(QStringLiteral("5")))
-        .arg(accounts)
-        .arg(bank.guide.size() + bank.help.size())
-        .arg(pictures);
+    BankCounts counts;
+    counts.addCatalogue(bank);
+    for (const SourceCourse &course : bank.courses)
+        for (const SourceChapter &chapter : course.chapters)
+            counts.addQuestions(chapter.questions);
+    return counts.summary();
 }
 
 // Missing pages do not stop a build (other pages may arrive from elsewhere); a few name them.
@@ -273,11 +256,33 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
     BankProblems problems;
     try {
         TDataModuleMain dm(file);
-        const BankSource bank = readBankFile(dm, problems);
-        writeSourceFolder(bank, dir);
+        // A chapter at a time: a large bank is never whole in memory.
+        BankFileReader reader(dm, problems);
+        const BankSource bank = reader.catalogue();
+        BankCounts counts;
+        counts.addCatalogue(bank);
+        QStringList names; // pictures, in the order first named
+        QSet<QString> named;
+        SourceFolderWriter writer(dir);
+        writer.writeHeader(bank);
+        for (const SourceCourse &course : bank.courses) {
+            writer.beginCourse(course);
+            for (const SourceChapter &chapter : course.chapters) {
+                const QList<SourceQuestion> questions = reader.questions(chapter);
+                writer.addChapter(chapter, questions);
+                counts.addQuestions(questions);
+                for (const SourceQuestion &sq : questions)
+                    if (!sq.q.picture.isEmpty() && !named.contains(sq.q.picture)) {
+                        named.insert(sq.q.picture);
+                        names << sq.q.picture;
+                    }
+            }
+            writer.endCourse();
+        }
+        reader.reportStrays();
         const QDir pictures(QDir(dir).filePath(QStringLiteral("pictures")));
         pictures.mkpath(QStringLiteral("."));
-        for (const QString &name : pictureNames(bank)) {
+        for (const QString &name : std::as_const(names)) {
             if (!isPlainFileName(name)) {
                 problems.add(file, QStringLiteral("picture \"%1\" is not a plain file name; not copied").arg(name));
                 continue;
@@ -290,7 +295,7 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
         }
         if (!problems.isEmpty())
             return report(err, problems, QStringLiteral("exported to %1 as read").arg(dir));
-        out << file << ": exported to " << dir << ": " << summary(bank) << '\n';
+        out << file << ": exported to " << dir << ": " << counts.summary() << '\n';
         out.flush();
         return 0;
     } catch (const StoreError &e) {
@@ -309,28 +314,41 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
     const QString file = o.positional.at(0);
     BankProblems problems;
     BankSource bank;
+    BankCounts counts;
+    KeyStats stats;
     try {
         TDataModuleMain dm(file);
         dm.open(); // the program's own check of tables and columns
-        bank = readBankFile(dm, problems);
+        // A chapter at a time: a large bank is never whole in memory.
+        BankFileReader reader(dm, problems);
+        bank = reader.catalogue();
+        bank.picturesName = folderOf(file);
+        counts.addCatalogue(bank);
+        BankChecker checker(bank, folderOf(file), problems);
+        checker.checkHeader();
+        for (const SourceCourse &course : std::as_const(bank.courses)) {
+            checker.checkCourse(course);
+            for (const SourceChapter &chapter : course.chapters) {
+                checker.checkChapter(chapter);
+                const QList<SourceQuestion> questions = reader.questions(chapter);
+                checker.checkQuestions(questions);
+                counts.addQuestions(questions);
+                stats.add(course, questions);
+            }
+        }
+        reader.reportStrays();
     } catch (const StoreError &e) {
         err << "qbank: " << e.message() << '\n';
         err.flush();
         return 1;
     }
-    bank.picturesName = folderOf(file);
-    validateBank(bank, folderOf(file), problems);
     // In an application folder the pages live in html/ beside Data/.
     const QString html = QDir::cleanPath(QDir(folderOf(file)).filePath(QStringLiteral("../html")));
     if (QFileInfo(html).isDir())
         warnPages(missingPages(bank, {html}), err);
     if (!problems.isEmpty())
         return report(err, problems, QStringLiteral("the bank needs repair"));
-    out << file << ": ok: " << summary(bank) << '\n';
-    KeyStats stats;
-    for (const SourceCourse &course : bank.courses)
-        for (const SourceChapter &chapter : course.chapters)
-            stats.add(course, chapter);
+    out << file << ": ok: " << counts.summary() << '\n';
     stats.print(out);
     out.flush();
     return 0;
