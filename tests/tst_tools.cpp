@@ -362,6 +362,9 @@ private slots:
             c + ": " + q4 + ".subquestions[0].type: must be a text, not a number\n1 problem");
         row("options as a text", c, q0 + ".options", "\"A\"", c + ": " + q0 + ".options: must be an object, not a text\n1 problem");
         row("keys as a text", c, q3 + ".keys", "\"5000\"", c + ": " + q3 + ".keys: must be a list, not a text\n1 problem");
+        row("key as a number", c, q3 + ".keys[1]", "5000", c + ": " + q3 + ".keys[1]: must be a text, not a number\n1 problem");
+        row("keyed option as a number", c, q0 + ".options.A", "1",
+            c + ": " + q0 + ".options.A: must be a text, not a number\n1 problem");
         row("sub-questions as an object", c, q4 + ".subquestions", "{}",
             c + ": " + q4 + ".subquestions: must be a list, not an object\n1 problem");
         row("options on a calculation", c, q3 + ".options", "{\"A\": \"x\"}",

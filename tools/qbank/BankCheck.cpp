@@ -347,11 +347,13 @@ private:
                     QStringLiteral("a %1 answer takes one letter, not \"%2\"")
                         .arg(type == QLatin1String("1") ? QStringLiteral("single-choice") : QStringLiteral("true/false"),
                              answer));
-        QSet<QChar> reported;
+        QSet<QChar> named;
         for (const QChar c : answer) {
-            if (!isPresent(options, int(Letters.indexOf(c))) && !reported.contains(c)) {
+            // An option that could not be read is reported as such, not again as absent.
+            if (!isPresent(options, int(Letters.indexOf(c))) && !named.contains(c)
+                && !reported(at, QStringLiteral("options.") + c)) {
                 problem(at, field, QStringLiteral("letter \"%1\" names an absent option").arg(c));
-                reported.insert(c);
+                named.insert(c);
             }
         }
     }
@@ -380,7 +382,7 @@ private:
         for (qsizetype i = 0; i < std::min<qsizetype>(places, 6); ++i) {
             const QString field = QStringLiteral("keys[%1]").arg(i);
             const QString &key = keys.at(i);
-            if (absent(key))
+            if (absent(key) || reported(at, field))
                 continue;
             if (key.isEmpty()) {
                 problem(at, field, QStringLiteral("key is empty (write \"-\" for an absent sub-question)"));
