@@ -378,12 +378,14 @@ void TstPracticeSetup::startLoadsRequestedQuantitiesInTypeOrder_data()
     QTest::addColumn<QString>("total");
 
     // The calculation question gives one entry per present key: A, B and D.
-    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444" << "本次题量共：8题";
+    // The summary counts questions, and says how many entries there are where it differs.
+    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444"
+                                   << "本次题量共：8题，共10小题";
     QTest::newRow("all, box lowered while unticked")
-        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题";
+        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题，共8小题";
     QTest::newRow("all ignores the type boxes") << true << "2" << QList<int>{0, 1, 0, 0} << "2" << "本次题量共：1题";
     QTest::newRow("own choice, unticked types give none")
-        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题";
+        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题，共4小题";
     QTest::newRow("own choice, nothing ticked") << false << "" << QList<int>{3, 2, 2, 1} << "" << "本次题量共：0题";
 }
 

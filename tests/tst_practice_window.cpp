@@ -80,6 +80,23 @@ void clickBoxes(TfrmZhangJie &w, const QString &letters)
         w.findChild<QCheckBox *>(QStringLiteral("cb") + letter)->click();
 }
 
+// The number a learner sees for the entry: its question's, counting questions, not entries.
+int questionNumberOf(int position)
+{
+    int number = 0;
+    for (int i = 0; i <= position; ++i)
+        number += StartsQuestion(i) ? 1 : 0;
+    return number;
+}
+
+QString headingOf(int position)
+{
+    const TItem &e = *ItemList[position];
+    return e.ItemType == QLatin1String("4") || e.ItemType == QLatin1String("5")
+        ? QStringLiteral("第%1题（第%2小题）").arg(questionNumberOf(position)).arg(e.kind45Index)
+        : QStringLiteral("第%1题").arg(questionNumberOf(position));
+}
+
 bool entryTypeIsNot(int position, const char *type)
 {
     return ItemList[position]->ItemType != QLatin1String(type);
@@ -266,7 +283,7 @@ void TestPracticeWindow::initItemListLoadsTypesInOrder()
     startChapter(w, chapter, dan, duo, pan, fen);
     QCOMPARE(listIds(), expected);
     QCOMPARE(w.Item_Index, 0);
-    QCOMPARE(w.lblDiJiTiMain->text(), QStringLiteral("第1题"));
+    QCOMPARE(w.lblDiJiTiMain->text(), headingOf(0));
     QCOMPARE(w.meoItem->toPlainText(), ItemList[0]->ItemDetail);
     for (QLabel *label : {w.lblKeChengL, w.lblKeChengR})
         QCOMPARE(label->text(), QStringLiteral("会计基础"));
@@ -322,8 +339,8 @@ void TestPracticeWindow::showItemShowsEntry()
     QCOMPARE(w.Item_Type, entry.ItemType);
     QCOMPARE(w.lblItemKind->text(), typeWord);
     QCOMPARE(w.lblItemType->text(), typeWord);
-    QCOMPARE(w.lblDiJiTi->text(), QString::number(position + 1));
-    QCOMPARE(w.lblDiJiTiMain->text(), QStringLiteral("第%1题").arg(position + 1));
+    QCOMPARE(w.lblDiJiTi->text(), QString::number(questionNumberOf(position)));
+    QCOMPARE(w.lblDiJiTiMain->text(), headingOf(position));
     QCOMPARE(w.meoItem->toPlainText(), entry.ItemDetail);
     QCOMPARE(visibleBoxes(w), boxes);
     if (!captionA.isEmpty())
@@ -338,7 +355,7 @@ void TestPracticeWindow::showItemShowsEntry()
     // A position outside the list leaves the display as it is.
     w.Item_Index = ItemList.count();
     w.ShowItem();
-    QCOMPARE(w.lblDiJiTi->text(), QString::number(position + 1));
+    QCOMPARE(w.lblDiJiTi->text(), QString::number(questionNumberOf(position)));
 }
 
 void TestPracticeWindow::answering_data()
@@ -434,7 +451,7 @@ void TestPracticeWindow::navigation()
         else
             w.SpeedButton4Click();
         QCOMPARE(w.Item_Index, visited.at(i));
-        QCOMPARE(w.lblDiJiTi->text(), QString::number(visited.at(i) + 1));
+        QCOMPARE(w.lblDiJiTi->text(), QString::number(questionNumberOf(visited.at(i))));
         QCOMPARE(w.QieHuaCnt, 0);
     }
 }
@@ -850,7 +867,7 @@ void TestPracticeWindow::forcedSwitching()
     for (int i = 0; i < ticks; ++i)
         w.TimerDaTiTimer();
     QCOMPARE(w.Item_Index, position);
-    QCOMPARE(w.lblDiJiTi->text(), QString::number(position + 1));
+    QCOMPARE(w.lblDiJiTi->text(), QString::number(questionNumberOf(position)));
     QCOMPARE(w.lvlQieHuanLeft->text(), countdown);
 }
 

@@ -140,6 +140,10 @@ bool TfrmZhangJie::InitItemList()
         }
     }
     QuestionCnt = int(QuestionStarts().size());
+    // The summary counts questions; where calculation or case questions bring more entries,
+    // it says so.
+    if (QuestionCnt != ItemList.count())
+        lblTotal->setText(lblTotal->text() + QStringLiteral("，共%1小题").arg(ItemList.count()));
     m_optionOrders.clear();
     if (RandomOrder && !isCutMode(LXMode)) {
         for (int i = 0; i < ItemList.count(); ++i) {
@@ -370,8 +374,13 @@ void TfrmZhangJie::ShowItem()
         lblKeChengR->setText(entry.KeChengName);
         lblZhangJieR->setText(entry.ZhangJieName);
     }
-    lblDiJiTi->setText(QString::number(Item_Index + 1));
-    lblDiJiTiMain->setText(QStringLiteral("第%1题").arg(Item_Index + 1));
+    // Numbered by question, as the run's counts are: the sub-questions of a calculation or
+    // case share their question's number and say which of them is shown.
+    const int number = questionNumber(Item_Index);
+    const bool subQuestion = entry.ItemType == QLatin1String("4") || entry.ItemType == QLatin1String("5");
+    lblDiJiTi->setText(QString::number(number));
+    lblDiJiTiMain->setText(subQuestion ? QStringLiteral("第%1题（第%2小题）").arg(number).arg(entry.kind45Index)
+                                       : QStringLiteral("第%1题").arg(number));
     Item_Type = entry.ItemType;
     const QString word = typeName(Item_Type);
     if (!word.isEmpty())
