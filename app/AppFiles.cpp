@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 AppFiles FindAppFiles(const QString &executableDir)
 {
     const QDir here(executableDir);
@@ -44,6 +46,10 @@ StartupBank ChooseBank(const AppFiles &files, const QString &bankOption, const Q
     bank.file = copy.file;
     bank.readOnlyReason = copy.readOnlyReason;
     bank.notice = copy.notice;
+    if (!copy.backup.isEmpty())
+        std::fprintf(stderr, "AcctPrep: %s\n",
+                     qPrintable(QStringLiteral("已按新版题库更新 %1，学习记录已保留；原来的副本保存为 %2")
+                                    .arg(QDir::toNativeSeparators(copy.file), QDir::toNativeSeparators(copy.backup))));
     return bank;
 }
 
