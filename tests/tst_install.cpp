@@ -463,6 +463,18 @@ private slots:
         QVERIFY2(QFileInfo(QDir(m_installed()).filePath(path)).isFile(), qPrintable(path));
     }
 
+    // Every plugin the build lays beside the program is installed where the installed program
+    // looks for its plugins.
+    void pluginsInstalledWhereTheProgramLooks()
+    {
+        const QStringList plugins = QDir(QStringLiteral(BUILD_DIR "/app")).entryList({QStringLiteral("*.so")}, QDir::Files);
+        if (plugins.isEmpty())
+            QSKIP("this build has no plugins");
+        const QDir installed(QDir::cleanPath(m_installed() + QStringLiteral("/bin/" ACCTPREP_PLUGINS_FROM_BIN)));
+        for (const QString &plugin : plugins)
+            QVERIFY2(installed.exists(plugin), qPrintable(installed.filePath(plugin)));
+    }
+
     void installedBankHoldsNoRecords()
     {
         const QString bank = QDir(m_installed()).filePath(QStringLiteral("share/acctprep/Data/sys.db"));
