@@ -42,6 +42,9 @@ public:
     // Whether the learner's records can be saved: tried once with a write that is rolled
     // back. Empty when they can; otherwise why not, for the learner.
     QString writeProblem();
+    // Opens the bank for reading only (before it is first used): nothing is ever written, and
+    // writeProblem() gives `reason`.
+    void setReadOnly(const QString &reason);
 
     // Runs the work so that every write in it lands whole or not at all. Operations called
     // inside take part in this transaction rather than opening their own.
@@ -108,6 +111,7 @@ private:
     QString m_file;
     QString m_connectionName;
     bool m_open = false;
+    bool m_readOnly = false;
     bool m_probed = false;
     QString m_writeProblem;
     int m_transactionDepth = 0;

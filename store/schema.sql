@@ -90,3 +90,10 @@ CREATE TABLE tabTestHis (
     TEST_KeCheng  TEXT,
     TEST_ZhangJie TEXT
 );
+-- Marks of the bank: "ContentId", the digest of what the bank tool wrote (questions, catalogue,
+-- pages, accounts), and in a learner's copy "MadeFrom", the identity of the shipped bank it
+-- was made from. A newer shipped bank is told by these.
+CREATE TABLE tabBankInfo (
+    Name  TEXT PRIMARY KEY,
+    Value TEXT
+);
