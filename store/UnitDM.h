@@ -43,6 +43,9 @@ public:
     // Whether the learner's records can be saved: tried once with a write that is rolled
     // back. Empty when they can; otherwise why not, for the learner.
     QString writeProblem();
+    // Opens the bank for reading only (before it is first used): nothing is ever written, and
+    // writeProblem() gives `reason`.
+    void setReadOnly(const QString &reason);
 
     // Runs the work so that every write in it lands whole or not at all. Operations called
     // inside take part in this transaction rather than opening their own.
@@ -55,6 +58,10 @@ public:
     bool ShowLogin();
     bool ValidLogin(const QString &UserID, const QString &Pwd);
     void SetLogin(int mode, const QString &UserID, const QString &Pwd);
+
+    // The most points a question (or a case's sub-questions together) may carry; the
+    // program counts in hundredths of a point.
+    static constexpr int MaxScore = 1000;
 
     // Content cipher of stored question texts.
     static QString EcStr(const QString &instr);
@@ -120,6 +127,7 @@ private:
     QString m_file;
     QString m_connectionName;
     bool m_open = false;
+    bool m_readOnly = false;
     bool m_probed = false;
     QString m_writeProblem;
     int m_transactionDepth = 0;

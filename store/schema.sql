@@ -116,3 +116,10 @@ CREATE TABLE tabExamSaveItem (
     ITEM_MARK   INTEGER,              -- the check-later flag, 0 or 1
     PRIMARY KEY (TEST_ID, POS)
 );
+-- Marks of the bank: "ContentId", the digest of what the bank tool wrote (questions, catalogue,
+-- pages, accounts), and in a learner's copy "MadeFrom", the identity of the shipped bank it
+-- was made from. A newer shipped bank is told by these.
+CREATE TABLE tabBankInfo (
+    Name  TEXT PRIMARY KEY,
+    Value TEXT
+);

@@ -9,6 +9,7 @@
 #include "tests/fixtures/TestBank.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -179,7 +180,11 @@ private slots:
             app.dm()->SetLogin(1, user, pass);
         QCOMPARE(app.dm()->ShowLogin(), stored);
         QCOMPARE(UID, user);
-        QCOMPARE(PWD, pass);
+        // Only a key of the password is stored, never the password.
+        if (stored) {
+            QVERIFY(PWD.startsWith(QStringLiteral("pbkdf2-sha256$")));
+            QVERIFY(pass.isEmpty() || !PWD.contains(pass));
+        }
 
         CanLogin = true;
         if (stored) {
@@ -191,6 +196,9 @@ private slots:
                     dialog.edtUser->setText(a.first);
                     dialog.edtPwd->setText(a.second);
                     dialog.Button1->click();
+                    // A wrong password is cleared from its field.
+                    if (dialog.isVisible())
+                        QVERIFY(dialog.edtPwd->text().isEmpty());
                 }
                 if (pressExit && dialog.isVisible())
                     dialog.Button2->click();
@@ -236,8 +244,10 @@ private slots:
             QVERIFY(dialog.Panel1->isEnabled());
             dialog.edtUser->setText("王'老师;");
             dialog.edtPwd->setText("pw");
+            dialog.edtPwd2->setText("pw");
             dialog.Button1->click();
         }
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("登录密码已设置，下次启动时需要输入用户名和密码。"));
         QVERIFY(app.dm()->ShowLogin());
         QCOMPARE(UID, QStringLiteral("王'老师;"));
         QVERIFY(app.dm()->ValidLogin("王'老师;", "pw"));
@@ -245,11 +255,50 @@ private slots:
             TfrmLoginSet dialog(app.dm());
             QVERIFY(dialog.CheckBox1->isChecked());
             QCOMPARE(dialog.edtUser->text(), QStringLiteral("王'老师;"));
+            // What is stored is a key: the password fields start empty.
+            QVERIFY(dialog.edtPwd->text().isEmpty());
             dialog.CheckBox1->click();
             dialog.Button1->click();
         }
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("已取消登录，下次启动时不再需要输入密码。"));
         QVERIFY(!app.dm()->ShowLogin());
         QCOMPARE(app.scalar("select count(*) from tabUserLogin").toInt(), 0);
+    }
+
+    void loginSettingsAskThePasswordTwice()
+    {
+        TestApp app;
+        TfrmLoginSet dialog(app.dm());
+        dialog.CheckBox1->click();
+        dialog.edtUser->setText("li");
+        dialog.edtPwd->setText("s3cret");
+        dialog.edtPwd2->setText("s3cert");
+        dialog.Button1->click();
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("两次输入的密码不一致，请重新输入！"));
+        QVERIFY(dialog.edtPwd->text().isEmpty() && dialog.edtPwd2->text().isEmpty());
+        QVERIFY(!app.dm()->ShowLogin());
+        // The warning lies below the check box and the password fields, clear of both.
+        QVERIFY(dialog.Label3->geometry().top() > dialog.Panel1->geometry().bottom());
+        QVERIFY(!dialog.Label3->geometry().intersects(dialog.CheckBox1->geometry()));
+    }
+
+    // A bank from before keeps the password as typed: it still opens, and is then stored as a key.
+    void plainPasswordRewrittenAtLogin()
+    {
+        TestApp app;
+        app.scalar("insert into tabUserLogin(UserName, UserPass) values('li', 's3cret')");
+        QVERIFY(!app.dm()->ValidLogin("li", "wrong"));
+        QCOMPARE(app.scalar("select UserPass from tabUserLogin").toString(), QStringLiteral("s3cret"));
+        QVERIFY(app.dm()->ValidLogin("li", "s3cret"));
+        const QString stored = app.scalar("select UserPass from tabUserLogin").toString();
+        QVERIFY(stored.startsWith(QStringLiteral("pbkdf2-sha256$")));
+        QVERIFY(!stored.contains(QStringLiteral("s3cret")));
+        QCOMPARE(app.scalar("select count(*) from tabUserLogin").toInt(), 1);
+        QVERIFY(app.dm()->ValidLogin("li", "s3cret"));
+        QVERIFY(!app.dm()->ValidLogin("li", "S3CRET"));
+        // A stored key that is damaged lets nobody in.
+        app.scalar("update tabUserLogin set UserPass = 'pbkdf2-sha256$x$y$z'");
+        QVERIFY(!app.dm()->ValidLogin("li", "s3cret"));
     }
 
     void loginSettingsRefuseAnEmptyUserName()

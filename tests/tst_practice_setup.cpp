@@ -201,6 +201,10 @@ private slots:
     void defaultReviewRunHoldsEveryFlaggedEntry_data();
     void defaultReviewRunHoldsEveryFlaggedEntry();
     void reviewKeepsTheRecordRedoAddsOne();
+    void reviewRunsRecordedAsWhatTheyWere_data();
+    void reviewRunsRecordedAsWhatTheyWere();
+    void newRunStartsWithTheKeyHidden();
+    void wrongQuestionSetupShowsItsOwnCounts();
     void randomOrderBoxDecidesTheOrder_data();
     void randomOrderBoxDecidesTheOrder();
 };
@@ -374,12 +378,14 @@ void TstPracticeSetup::startLoadsRequestedQuantitiesInTypeOrder_data()
     QTest::addColumn<QString>("total");
 
     // The calculation question gives one entry per present key: A, B and D.
-    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444" << "本次题量共：8题";
+    // The summary counts questions, and says how many entries there are where it differs.
+    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444"
+                                   << "本次题量共：8题，共10小题";
     QTest::newRow("all, box lowered while unticked")
-        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题";
+        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题，共8小题";
     QTest::newRow("all ignores the type boxes") << true << "2" << QList<int>{0, 1, 0, 0} << "2" << "本次题量共：1题";
     QTest::newRow("own choice, unticked types give none")
-        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题";
+        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题，共4小题";
     QTest::newRow("own choice, nothing ticked") << false << "" << QList<int>{3, 2, 2, 1} << "" << "本次题量共：0题";
 }
 
@@ -958,6 +964,105 @@ void TstPracticeSetup::reviewKeepsTheRecordRedoAddsOne()
     QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：0小题"));
     QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：1小题"));
     QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:00:30"));
+}
+
+void TstPracticeSetup::reviewRunsRecordedAsWhatTheyWere_data()
+{
+    QTest::addColumn<bool>("wrongQuestions");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("essentials") << false << "精华试题";
+    QTest::newRow("wrong questions of the week") << true << "错题复习（近一周）";
+}
+
+void TstPracticeSetup::reviewRunsRecordedAsWhatTheyWere()
+{
+    QFETCH(bool, wrongQuestions);
+    QFETCH(QString, title);
+    Practice p;
+    Clock::set(Pinned);
+    for (const char *id : {"0201-002", "0101-001"}) {
+        if (wrongQuestions)
+            p.app.scalar(QStringLiteral("insert into tabErrItemHisLog values('20130907', ?)"), {QString::fromLatin1(id)});
+        else
+            p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1 where I_ID = ?"), {QString::fromLatin1(id)});
+    }
+    p.openChapter(1); // the set-up page holds 会计基础 / 第二章, which the review is not about
+    if (wrongQuestions) {
+        p.main.SpeedButton27Click();
+        p.main.rbWeek->setChecked(true);
+        p.main.SpeedButton28Click();
+    } else {
+        p.main.SpeedButton24Click();
+    }
+    QString header;
+    Modal::setHandler([&](QDialog *) {
+        header = p.window.findChild<QLabel *>(QStringLiteral("Label1"))->text() + p.window.lblKeChengL->text();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        frmZhangJie->SpeedButton8Click();
+    });
+    p.main.sbJHCTKaiShiLianXiClick();
+    const QString courses = QStringLiteral("会计基础、财经法规与会计职业道德");
+    QCOMPARE(header, title + QStringLiteral("：") + courses);
+    QCOMPARE(p.main.lblResKeCheng->text(), courses);
+    QCOMPARE(p.main.lblResZhangJie->text(), title);
+    QCOMPARE(p.app.scalar(QStringLiteral("select TEST_KeCheng from tabTestHis")).toString(), courses);
+    QCOMPARE(p.app.scalar(QStringLiteral("select TEST_ZhangJie from tabTestHis")).toString(), title);
+    // The chapter chosen on the set-up page is still the one a chapter run records.
+    p.main.SpeedButton3Click();
+    p.main.cbShunXu->setChecked(false);
+    p.chapter(1)->click();
+    Clock::advance(60);
+    p.main.sbKaiShiLianXiClick();
+    QCOMPARE(p.main.lblResZhangJie->text(), QStringLiteral("第二章 会计科目"));
+}
+
+void TstPracticeSetup::newRunStartsWithTheKeyHidden()
+{
+    Practice p;
+    Clock::set(Pinned);
+    p.openChapter(0);
+    bool hiddenAtStart = false;
+    Modal::setHandler([&](QDialog *) {
+        hiddenAtStart = p.window.pnlAnswer->isHidden();
+        p.window.sbAnswerClick(); // the learner looks at the key
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        p.window.SpeedButton8Click();
+    });
+    p.main.sbKaiShiLianXiClick();
+    QVERIFY(hiddenAtStart);
+    QVERIFY(!p.window.pnlAnswer->isHidden());
+    // A review keeps the strip as the learner left it.
+    bool shownInReview = false;
+    Modal::setHandler([&](QDialog *) { shownInReview = !p.window.pnlAnswer->isHidden(); });
+    p.main.SpeedButton17->click(); // 未做题目
+    QVERIFY(shownInReview);
+    // A new run, and a redo, start with the key hidden again.
+    Clock::advance(60);
+    Modal::setHandler([&](QDialog *) { hiddenAtStart = p.window.pnlAnswer->isHidden(); });
+    p.main.sbKaiShiLianXiClick();
+    QVERIFY(hiddenAtStart);
+    p.window.sbAnswerClick();
+    hiddenAtStart = false;
+    p.main.SpeedButton18->click();
+    QVERIFY(hiddenAtStart);
+}
+
+void TstPracticeSetup::wrongQuestionSetupShowsItsOwnCounts()
+{
+    Practice p;
+    p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1"));
+    p.main.SpeedButton3Click();
+    p.main.SpeedButton24Click();
+    QVERIFY(p.main.lblJHCT_all->text() != QStringLiteral("0"));
+    QCOMPARE(p.main.lblJHCTKindCaption->text(), QStringLiteral("精华试题："));
+    p.main.SpeedButton27Click();
+    // Before a period is chosen, nothing of the essentials is shown as if it were the wrong questions'.
+    QCOMPARE(p.main.lblJHCT_all->text(), QStringLiteral("0"));
+    QCOMPARE(p.main.lblJHCTKindCaption->text(), QStringLiteral("错题复习："));
+    QVERIFY(!p.main.sbJHCTKaiShiLianXi->isEnabled());
+    QVERIFY(p.main.sbJHCTKaiShiLianXi->toolTip().contains(QStringLiteral("时间范围")));
+    QVERIFY(!p.main.sbKaiShiLianXi->isEnabled());
+    QVERIFY(p.main.sbKaiShiLianXi->toolTip().contains(QStringLiteral("选择章节")));
 }
 
 void TstPracticeSetup::randomOrderBoxDecidesTheOrder_data()

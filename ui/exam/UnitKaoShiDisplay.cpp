@@ -124,7 +124,7 @@ void TfrmKaoShi::showQuestionPicture(const TItem &item)
     const QString picture = item.ItemPic.trimmed();
     if (picture.isEmpty())
         return;
-    const QString path = AppPath(QStringLiteral("\\Data\\") + picture);
+    const QString path = PicturePath(picture);
     if (!QFileInfo(path).isFile())
         return;
     // A file that is no picture leaves the text in its place, as a missing one does.

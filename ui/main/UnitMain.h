@@ -219,6 +219,11 @@ private:
     // Draws the learning curve through the points (label i+1, rate): flat, or with depth when
     // cb3D is ticked.
     void plotCurve(const QList<QPointF> &points);
+    // What a point of the curve stands for: the run's date and time, course and chapter.
+public:
+    QString curvePointTip(int index) const;
+
+private:
     // Writes the course and chapter of history row r into the two labels, if it holds a record.
     void showLogDetails(int row);
     // Runs the practice window modally and shows the result afterwards.

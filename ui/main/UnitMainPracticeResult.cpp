@@ -78,6 +78,9 @@ void TMainForm::ShowResultZJ()
 
 void TMainForm::runReview()
 {
+    // Reviews are not timed: no countdown to show.
+    if (frmZhangJie->isReview())
+        frmZhangJie->lvlQieHuanLeft->setText(QStringLiteral("----"));
     frmZhangJie->ShowItem();
     frmZhangJie->QieHuaCnt = 0;
     runPractice();

@@ -140,6 +140,10 @@ bool TfrmZhangJie::InitItemList()
         }
     }
     QuestionCnt = int(QuestionStarts().size());
+    // The summary counts questions; where calculation or case questions bring more entries,
+    // it says so.
+    if (QuestionCnt != ItemList.count())
+        lblTotal->setText(lblTotal->text() + QStringLiteral("，共%1小题").arg(ItemList.count()));
     m_optionOrders.clear();
     if (RandomOrder && !isCutMode(LXMode)) {
         for (int i = 0; i < ItemList.count(); ++i) {
@@ -277,7 +281,7 @@ void TfrmZhangJie::showQuestionPicture(const TItem &entry)
     const QString picture = entry.ItemPic.trimmed();
     if (picture.isEmpty())
         return;
-    const QString path = AppPath(QStringLiteral("\\Data\\") + picture);
+    const QString path = PicturePath(picture);
     if (!QFileInfo(path).isFile()) {
         // The text stands in for the picture; the note says what is missing.
         lblPicNote->setText(QStringLiteral("题目图片“%1”未找到，显示文字题面").arg(picture));
@@ -370,8 +374,13 @@ void TfrmZhangJie::ShowItem()
         lblKeChengR->setText(entry.KeChengName);
         lblZhangJieR->setText(entry.ZhangJieName);
     }
-    lblDiJiTi->setText(QString::number(Item_Index + 1));
-    lblDiJiTiMain->setText(QStringLiteral("第%1题").arg(Item_Index + 1));
+    // Numbered by question, as the run's counts are: the sub-questions of a calculation or
+    // case share their question's number and say which of them is shown.
+    const int number = questionNumber(Item_Index);
+    const bool subQuestion = entry.ItemType == QLatin1String("4") || entry.ItemType == QLatin1String("5");
+    lblDiJiTi->setText(QString::number(number));
+    lblDiJiTiMain->setText(subQuestion ? QStringLiteral("第%1题（第%2小题）").arg(number).arg(entry.kind45Index)
+                                       : QStringLiteral("第%1题").arg(number));
     Item_Type = entry.ItemType;
     const QString word = typeName(Item_Type);
     if (!word.isEmpty())
@@ -419,6 +428,8 @@ void TfrmZhangJie::ShowItem()
     } else {
         GroupBoxCB->raise();
     }
+    if (!pnlXuanTi->isHidden())
+        pnlXuanTi->raise();
 
     // The key in the letters the learner sees (explanations keep the bank's letters); a
     // calculation sub-question's key as readable entries or its amount.
@@ -718,6 +729,9 @@ void TfrmZhangJie::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     PlaceOnScreen(this, QSize(964, 682));
+    // A run starts on its question, not on a list an earlier run left open.
+    pnlXuanTi->hide();
+    pnlKeMu->hide();
     // The tip names the kind of review; a missing tip file just leaves the strip plain.
     imgTrip->clear();
     const QString tip = tipPicture(LXMode);

@@ -421,7 +421,7 @@ void TfrmZhangJie::buildChooser()
 
 void TfrmZhangJie::setTextFontSize(int points)
 {
-    QList<QWidget *> controls{meoItem, lblAnswer, meoDesc};
+    QList<QWidget *> controls{meoItem, meoExItem, lblAnswer, meoDesc};
     for (QCheckBox *box : m_boxes)
         controls << box;
     for (QWidget *control : controls)
@@ -438,17 +438,20 @@ void TfrmZhangJie::ReSize()
     m_questionRow->setGeometry(kSideMargin, 44, qMax(0, w - 2 * kSideMargin), 22);
     const int textHeight = 4 * h / 15;
     if (!meoExItem->isHidden()) {
-        // A case's text above, the sub-question under it, in the same room.
-        const int caseHeight = textHeight * 3 / 5;
+        // A case's text above, the sub-question under it; cases are long, so they take all the
+        // room above the options.
+        const int room = qMax(textHeight, 22 * h / 45 - kQuestionTop - 6);
+        const int caseHeight = room * 3 / 5;
         meoItem->setGeometry(kSideMargin, kQuestionTop, width, caseHeight);
-        meoExItem->setGeometry(kSideMargin, kQuestionTop + caseHeight + 5, width, qMax(0, textHeight - caseHeight - 5));
+        meoExItem->setGeometry(kSideMargin, kQuestionTop + caseHeight + 5, width, qMax(0, room - caseHeight - 5));
     } else {
         meoItem->setGeometry(kSideMargin, kQuestionTop, width, textHeight);
     }
     lblxzda->adjustSize();
     lblxzda->move(kSideMargin, 22 * h / 45);
     GroupBoxCB->setGeometry(kSideMargin, 8 * h / 15, width, qMax(0, h - 8 * h / 15 - 10));
-    ScrollBox->setGeometry(GroupBoxCB->geometry());
+    // Entry rows are wide: the sub-question panels take the margins too.
+    ScrollBox->setGeometry(16, GroupBoxCB->y(), qMax(0, w - 32), GroupBoxCB->height());
     // A picture takes the room of the text and, above the answers, all the height there is.
     ScrollBoxImage->setGeometry(kSideMargin, kQuestionTop, width, qMax(textHeight, 22 * h / 45 - kQuestionTop - 4));
     fitPicture();
