@@ -84,3 +84,23 @@ bool EntryIsWrong(const TItem &entry)
 {
     return !entry.UserAnswer.isEmpty() && !EntryIsRight(entry);
 }
+
+RunTally TallyItemList()
+{
+    RunTally t;
+    for (int i = 0; i < ItemList.count(); ++i) {
+        const TItem &entry = *ItemList[i];
+        if (entry.UserAnswer.isEmpty())
+            ++t.unanswered;
+        else
+            ++t.answered;
+        // Unanswered is not done, neither right nor wrong.
+        if (EntryIsRight(entry))
+            ++t.right;
+        else if (EntryIsWrong(entry))
+            ++t.wrong;
+        t.full += entry.ItemScore;
+        t.earned += entry.UserScore;
+    }
+    return t;
+}

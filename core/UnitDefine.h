@@ -172,3 +172,15 @@ std::vector<int> QuestionStarts();
 bool EntryIsRight(const TItem &entry);
 // Answered, and not right. An unanswered entry is neither right nor wrong.
 bool EntryIsWrong(const TItem &entry);
+
+// The counts and marks of ItemList as a run or exam ends; scores in hundredths of a point.
+struct RunTally
+{
+    int answered = 0;
+    int unanswered = 0;
+    int right = 0;
+    int wrong = 0;
+    int full = 0;
+    int earned = 0;
+};
+RunTally TallyItemList();

@@ -204,32 +204,17 @@ void TfrmKaoShi::handIn(bool confirm)
         }
     }
 
-    int answered = 0, unanswered = 0, right = 0, wrong = 0, full = 0, earned = 0;
-    for (int i = 0; i < ItemList.count(); ++i) {
-        const TItem &item = *ItemList[i];
-        if (item.ItemType.size() == 1 && item.ItemType >= QLatin1String("1") && item.ItemType <= QLatin1String("5")) {
-            if (item.UserAnswer.isEmpty())
-                ++unanswered;
-            else
-                ++answered;
-            // Right is full marks (an entry's stored rows never equal its key's text);
-            // unanswered is neither right nor wrong.
-            if (EntryIsRight(item))
-                ++right;
-            else if (EntryIsWrong(item))
-                ++wrong;
-        }
-        full += item.ItemScore;
-        earned += item.UserScore;
-    }
+    // Right is full marks (an entry's stored rows never equal its key's text); unanswered is
+    // neither right nor wrong.
+    const RunTally tally = TallyItemList();
     const QString timeUsed = clockText(StartTime.secsTo(Clock::now()));
     // The history row and the end of the saved exam land together, or nothing changes and
     // the exam stays open with every answer, so that a later hand-in stores it.
     const bool stored = guarded(this, [&] {
         m_dm->inTransaction([&] {
-            m_dm->InsertTestInfo(Test_ID, QString::number(right), QString::number(wrong), QString::number(answered),
-                                 QString::number(unanswered), timeUsed, QStringLiteral("模拟考试"), KeChengName,
-                                 ZhangJieName, earned / 100);
+            m_dm->InsertTestInfo(Test_ID, QString::number(tally.right), QString::number(tally.wrong),
+                                 QString::number(tally.answered), QString::number(tally.unanswered), timeUsed,
+                                 QStringLiteral("模拟考试"), KeChengName, ZhangJieName, tally.earned / 100);
             if (m_saving)
                 m_dm->DeleteSavedExam();
         });
@@ -239,12 +224,12 @@ void TfrmKaoShi::handIn(bool confirm)
         return;
     }
     stopSaving(false);
-    YiLianXiCnt = answered;
-    WeiLianXiCnt = unanswered;
-    ZhengQueCnt = right;
-    CuoWuCnt = wrong;
-    ManFen = full;
-    DeFen = earned;
+    YiLianXiCnt = tally.answered;
+    WeiLianXiCnt = tally.unanswered;
+    ZhengQueCnt = tally.right;
+    CuoWuCnt = tally.wrong;
+    ManFen = tally.full;
+    DeFen = tally.earned;
     TimeUsed = timeUsed;
     QuestionCnt = int(QuestionStarts().size());
     done(QDialog::Accepted);

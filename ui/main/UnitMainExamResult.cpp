@@ -2,6 +2,8 @@
 // unanswered ones, and the paper again as a new attempt.
 #include "ui/main/UnitMain.h"
 
+#include "ui/main/ResultViewsInternal.h"
+
 #include "core/UnitDefine.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -15,31 +17,9 @@
 
 #include <algorithm>
 
-namespace {
-
-QString elapsed(const QDateTime &from, const QDateTime &to)
-{
-    // Only the part below a day is shown; a clock set back counts as no time.
-    const qint64 seconds = std::max<qint64>(0, from.secsTo(to)) % 86400;
-    return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss"));
-}
-
-QString points(int hundredths)
-{
-    return QString::number(hundredths / 100.0, 'f', 2);
-}
-
-// Position of the first record that meets the condition; -1 when none.
-template <typename Pred>
-int firstRecord(Pred pred)
-{
-    for (int i = 0; i < ItemList.count(); ++i)
-        if (pred(*ItemList.object(i)))
-            return i;
-    return -1;
-}
-
-} // namespace
+using ResultViews::elapsed;
+using ResultViews::firstEntry;
+using ResultViews::points;
 
 void TMainForm::ShowResultKS()
 {
@@ -122,17 +102,17 @@ void TMainForm::SpeedButton22Click()
 {
     // Wrong as the result counts it: answered without its marks. Unanswered records are
     // what "未做题目" shows.
-    examReviewFrom(QStringLiteral("error"), firstRecord(EntryIsWrong), QStringLiteral("没有错题！"));
+    examReviewFrom(QStringLiteral("error"), firstEntry(EntryIsWrong), QStringLiteral("没有错题！"));
 }
 
 void TMainForm::SpeedButton21Click()
 {
-    examReviewFrom(QStringLiteral("right"), firstRecord(EntryIsRight), QStringLiteral("没有对题！"));
+    examReviewFrom(QStringLiteral("right"), firstEntry(EntryIsRight), QStringLiteral("没有对题！"));
 }
 
 void TMainForm::SpeedButton20Click()
 {
-    examReviewFrom(QStringLiteral("notfinish"), firstRecord([](const TItem &e) { return e.UserAnswer.isEmpty(); }),
+    examReviewFrom(QStringLiteral("notfinish"), firstEntry([](const TItem &e) { return e.UserAnswer.isEmpty(); }),
                    QStringLiteral("没有未完成题！"));
 }
 

@@ -2,6 +2,8 @@
 // unanswered ones, and the run again from the start.
 #include "ui/main/UnitMain.h"
 
+#include "ui/main/ResultViewsInternal.h"
+
 #include "core/UnitDefine.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -15,31 +17,9 @@
 
 #include <algorithm>
 
-namespace {
-
-QString elapsed(const QDateTime &from, const QDateTime &to)
-{
-    // Only the part below a day is shown; a clock set back counts as no time.
-    const qint64 seconds = std::max<qint64>(0, from.secsTo(to)) % 86400;
-    return QTime(0, 0).addSecs(int(seconds)).toString(QStringLiteral("hh:mm:ss"));
-}
-
-QString points(int hundredths)
-{
-    return QString::number(hundredths / 100.0, 'f', 2);
-}
-
-// Position of the first entry that meets the condition; -1 when none.
-template <typename Pred>
-int firstEntry(Pred pred)
-{
-    for (int i = 0; i < ItemList.count(); ++i)
-        if (pred(*ItemList.object(i)))
-            return i;
-    return -1;
-}
-
-} // namespace
+using ResultViews::elapsed;
+using ResultViews::firstEntry;
+using ResultViews::points;
 
 void TMainForm::ShowResultZJ()
 {

@@ -679,29 +679,15 @@ void TfrmZhangJie::SpeedButton8Click()
     // A review looks at a finished run: its record stays that run's. What the learner changed
     // in it (flags, new mistakes) is kept as after any run.
     const bool review = isReview();
-    int right = 0, wrong = 0, answered = 0, unanswered = 0, full = 0, earned = 0;
-    for (int i = 0; i < ItemList.count(); ++i) {
-        const TItem &entry = *ItemList[i];
-        if (entry.UserAnswer.isEmpty())
-            ++unanswered;
-        else
-            ++answered;
-        // Unanswered entries are not done, not wrong.
-        if (EntryIsRight(entry))
-            ++right;
-        else if (EntryIsWrong(entry))
-            ++wrong;
-        full += entry.ItemScore;
-        earned += entry.UserScore;
-    }
+    const RunTally tally = TallyItemList();
     const QString timeUsed = clockText(elapsedSeconds(), QStringLiteral(":"), QStringLiteral(":"), QString());
     // The history row, the flags and the log land together or not at all.
     const bool stored = guarded(this, [&] {
         m_dm->inTransaction([&] {
             if (!review)
-                m_dm->InsertTestInfo(Test_ID, QString::number(right), QString::number(wrong),
-                                     QString::number(answered), QString::number(unanswered), timeUsed,
-                                     QStringLiteral("章节练习"), RunKeChengName, RunZhangJieName, earned / 100);
+                m_dm->InsertTestInfo(Test_ID, QString::number(tally.right), QString::number(tally.wrong),
+                                     QString::number(tally.answered), QString::number(tally.unanswered), timeUsed,
+                                     QStringLiteral("章节练习"), RunKeChengName, RunZhangJieName, tally.earned / 100);
             m_dm->UpdateFav();
             m_dm->LogErrItem();
         });
@@ -711,12 +697,12 @@ void TfrmZhangJie::SpeedButton8Click()
     if (!stored)
         return;
     if (!review) {
-        YiLianXiCnt = answered;
-        WeiLianXiCnt = unanswered;
-        ZhengQueCnt = right;
-        CuoWuCnt = wrong;
-        ManFen = full;
-        DeFen = earned;
+        YiLianXiCnt = tally.answered;
+        WeiLianXiCnt = tally.unanswered;
+        ZhengQueCnt = tally.right;
+        CuoWuCnt = tally.wrong;
+        ManFen = tally.full;
+        DeFen = tally.earned;
         TimeUsed = timeUsed;
         QuestionCnt = int(QuestionStarts().size());
     }
