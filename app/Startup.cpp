@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/FirstPaint.h"
 #include "core/UnitDefine.h"
 #include "ui/login/UnitLogin.h"
 #include "ui/login/UnitSplash.h"
@@ -68,6 +69,7 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
 
     if (!runEventLoop)
         return 0;
+    QuitAtFirstPaintIfAsked(&mainForm);
     mainForm.show();
     return app.exec();
 }
