@@ -1,12 +1,12 @@
 #include "Shots.h"
 
+#include "platform/WebView.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QList>
 #include <QTimer>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <QWidget>
 
 #include <algorithm>
@@ -47,8 +47,8 @@ void settle(QWidget *root)
     // Pages load on their own; a page that never finishes is grabbed as it stands.
     QElapsedTimer clock;
     clock.start();
-    for (QWebEngineView *view : root->findChildren<QWebEngineView *>()) {
-        while (view->isVisible() && view->page()->isLoading() && clock.elapsed() < 20000)
+    for (WebView *view : root->findChildren<WebView *>()) {
+        while (view->isVisible() && view->isLoading() && clock.elapsed() < 20000)
             wait(100);
     }
     wait(700);
