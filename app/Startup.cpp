@@ -6,6 +6,7 @@
 #include "ui/login/UnitSplash.h"
 #include "platform/Modal.h"
 #include "platform/MessageBox.h"
+#include "platform/Translations.h"
 #include "store/UnitDM.h"
 #include "ui/main/UnitMain.h"
 #include "ui/practice/UnitZhangJie.h"
@@ -18,6 +19,8 @@
 
 int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventLoop)
 {
+    // Qt's standard buttons (是, 否, 确定, 取消) and dialogs speak the program's language.
+    Translations::install();
     auto splash = std::make_unique<TFormSplash>();
     splash->show();
     app.processEvents();
