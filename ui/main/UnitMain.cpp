@@ -4,6 +4,7 @@
 #include "core/UnitDefine.h"
 #include "ui/login/UnitLoginSet.h"
 #include "platform/Browser.h"
+#include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "core/AppPath.h"
 #include "ui/Controls.h"
@@ -209,9 +210,23 @@ void TMainForm::bringToFront(QWidget *view)
 
 QWidget *TMainForm::currentView() const { return Content->currentWidget(); }
 
-void TMainForm::SpeedButton1Click() { Browser::open(HomePage); }
+void TMainForm::SpeedButton1Click() { openInBrowser(SpeedButton1, HomePage); }
 
-void TMainForm::SpeedButton7Click() { Browser::open(QuestionBoard); }
+void TMainForm::SpeedButton7Click() { openInBrowser(SpeedButton7, QuestionBoard); }
+
+void TMainForm::openInBrowser(QToolButton *button, const QString &address)
+{
+    if (Browser::open(address))
+        return;
+    MessageBox::information(this, QStringLiteral("提示"),
+                            QStringLiteral("无法打开默认浏览器。请在浏览器中打开以下地址：\n%1").arg(address));
+    // Nothing opened: the button must not stay raised or focused as if its page were showing.
+    // The message box took the pointer, so no leave event came to clear the hover.
+    button->setAttribute(Qt::WA_UnderMouse, false);
+    button->update();
+    if (button->hasFocus())
+        currentView()->setFocus(Qt::OtherFocusReason);
+}
 
 void TMainForm::sbLoginSetClick()
 {
