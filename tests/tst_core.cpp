@@ -231,8 +231,10 @@ private slots:
                 TestApp::standardBank(bank);
                 if (kind == "notable")
                     bank.execute("drop table tabHelp");
-                else
+                else {
+                    bank.execute("drop index idxItemFav"); // an index on it would keep the column
                     bank.execute("alter table tabItem drop column I_FAV");
+                }
                 bank.commit();
             }
             QFile f(file);
