@@ -1,11 +1,13 @@
 // Time from launching the program to its main window's first paint, and its resident memory
 // then, over several runs. Run by hand under a virtual X server, so that the X11 path is
 // measured rather than offscreen:
-//   xvfb-run -a build/bench/bench_startup [--runs N] [--bank FILE] [LABEL=]APPDIR ...
+//   xvfb-run -a build/bench/bench_startup [--runs N] [--bank FILE] [--page] [LABEL=]APPDIR ...
 // Each APPDIR (a built application directory such as build/app) is copied to a scratch
 // directory, with FILE as its Data/sys.db when given; one run of each is a warm-up, then the
 // programs take turns, A B A B ..., so that a drift of the machine touches them alike. The
-// program reports its first paint itself (ACCTPREP_FIRST_PAINT, app/FirstPaint.h).
+// program reports its first paint itself (ACCTPREP_FIRST_PAINT, app/FirstPaint.h); with
+// --page it then opens the help centre, and the time from the click to the page loaded and
+// the memory then are reported too.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +31,8 @@ struct Run
     double ms = 0;
     double rssMib = 0;
     double hwmMib = 0;
+    double pageMs = 0;
+    double pageRssMib = 0;
 };
 
 struct Program
@@ -62,11 +66,11 @@ bool copyTree(const QString &from, const QString &to)
 }
 
 // One launch; false (with the reason on standard error) when no first paint was reported.
-bool launch(const Program &program, Run &run)
+bool launch(const Program &program, bool page, Run &run)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ACCTPREP_FIRST_PAINT"), QStringLiteral("1"));
+    env.insert(QStringLiteral("ACCTPREP_FIRST_PAINT"), page ? QStringLiteral("page") : QStringLiteral("1"));
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     const QString exe = program.dir->path() + QStringLiteral("/acctprep");
@@ -93,6 +97,15 @@ bool launch(const Program &program, Run &run)
     run.ms = double(words.at(at + 1).toLongLong() - start) / 1e6;
     run.rssMib = words.at(at + 3).toDouble() / 1024.0;
     run.hwmMib = words.at(at + 5).toDouble() / 1024.0;
+    if (!page)
+        return true;
+    const int pageAt = int(words.indexOf("first-page"));
+    if (pageAt < 0 || pageAt + 4 >= words.size()) {
+        std::fprintf(stderr, "%s: no page shown (exit %d)\n", qPrintable(program.label), process.exitCode());
+        return false;
+    }
+    run.pageMs = double(words.at(pageAt + 2).toLongLong() - words.at(pageAt + 1).toLongLong()) / 1e6;
+    run.pageRssMib = words.at(pageAt + 4).toDouble() / 1024.0;
     return true;
 }
 
@@ -128,13 +141,16 @@ int main(int argc, char *argv[])
                                         QStringLiteral("n"), QStringLiteral("11"));
     const QCommandLineOption bankOption(QStringLiteral("bank"), QStringLiteral("bank to use as Data/sys.db"),
                                         QStringLiteral("file"));
-    parser.addOptions({runsOption, bankOption});
+    const QCommandLineOption pageOption(QStringLiteral("page"),
+                                        QStringLiteral("also open the help centre after the first paint"));
+    parser.addOptions({runsOption, bankOption, pageOption});
     parser.addPositionalArgument(QStringLiteral("appdir"), QStringLiteral("[LABEL=]APPDIR, one or more"));
     parser.process(app);
     if (parser.positionalArguments().isEmpty())
         parser.showHelp(2);
     const int runs = qMax(1, parser.value(runsOption).toInt());
     const QString bank = parser.value(bankOption);
+    const bool page = parser.isSet(pageOption);
     if (!bank.isEmpty() && !QFileInfo::exists(bank)) {
         std::fprintf(stderr, "no bank at %s\n", qPrintable(bank));
         return 2;
@@ -173,7 +189,7 @@ int main(int argc, char *argv[])
     for (int round = -1; round < runs; ++round) {
         for (Program &p : programs) {
             Run r;
-            if (!launch(p, r)) {
+            if (!launch(p, page, r)) {
                 ++failures;
                 continue;
             }
@@ -184,5 +200,9 @@ int main(int argc, char *argv[])
     report("first paint", programs, &Run::ms, "ms");
     report("resident at first paint", programs, &Run::rssMib, "MiB");
     report("peak resident by then", programs, &Run::hwmMib, "MiB");
+    if (page) {
+        report("first page, from click", programs, &Run::pageMs, "ms");
+        report("resident with the page", programs, &Run::pageRssMib, "MiB");
+    }
     return failures == 0 ? 0 : 1;
 }
