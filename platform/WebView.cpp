@@ -76,10 +76,12 @@ void WebView::navigate(const QString &target)
         return;
     m_failed = false;
     m_showingFailure = false;
-    if (ensurePage())
+    if (ensurePage()) {
         m_page->load(urlFor(target));
-    else
-        m_failed = true;
+        return;
+    }
+    m_failed = true;
+    emit pageShown(false);
 }
 
 void WebView::finished(const QUrl &url, bool ok)
