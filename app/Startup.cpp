@@ -9,6 +9,7 @@
 #include "platform/Translations.h"
 #include "store/UnitDM.h"
 #include "ui/main/UnitMain.h"
+#include "ui/exam/UnitKaoShi.h"
 #include "ui/practice/UnitZhangJie.h"
 
 #include <QApplication>
@@ -30,7 +31,7 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     DataModuleMain = &dataModule;
     struct Forget
     {
-        ~Forget() { DataModuleMain = nullptr; MainForm = nullptr; frmZhangJie = nullptr; }
+        ~Forget() { DataModuleMain = nullptr; MainForm = nullptr; frmZhangJie = nullptr; frmKaoShi = nullptr; }
     } forget;
 
     CanLogin = true;
@@ -68,6 +69,8 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     MainForm = &mainForm;
     TfrmZhangJie practice(DataModuleMain);
     frmZhangJie = &practice;
+    TfrmKaoShi exam(DataModuleMain);
+    frmKaoShi = &exam;
     splash.reset();
 
     if (!runEventLoop)

@@ -70,3 +70,17 @@ std::vector<int> QuestionStarts()
             starts.push_back(i);
     return starts;
 }
+
+bool EntryIsRight(const TItem &entry)
+{
+    if (entry.UserAnswer.isEmpty())
+        return false;
+    if (entry.ItemScore > 0)
+        return entry.UserScore >= entry.ItemScore;
+    return entry.UserAnswer == entry.ItemAnswer;
+}
+
+bool EntryIsWrong(const TItem &entry)
+{
+    return !entry.UserAnswer.isEmpty() && !EntryIsRight(entry);
+}

@@ -165,3 +165,10 @@ void CreateGlobalLists();
 bool StartsQuestion(int position);
 // The positions of ItemList at which questions begin, in order.
 std::vector<int> QuestionStarts();
+
+// An answered entry is right when it earned its full marks: a journal-entry answer is stored
+// as rows, never as the key's text, so the text alone cannot tell. An entry worth nothing is
+// right when its answer is the key.
+bool EntryIsRight(const TItem &entry);
+// Answered, and not right. An unanswered entry is neither right nor wrong.
+bool EntryIsWrong(const TItem &entry);

@@ -2,12 +2,14 @@
 
 #include "platform/AnsiCodec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
 const char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
+// Every character outside the alphabet, "=" included, counts as 0.
 constexpr std::array<quint8, 256> makeDecodeTable()
 {
     std::array<quint8, 256> table{};
@@ -25,27 +27,9 @@ int trailingPads(const QByteArray &text)
     return pads;
 }
 
-}
-
-int Base64EncodeBufSize(int SourceSize) { return (SourceSize + 2) / 3 * 4; }
-
-QByteArray Base64Encode(const QByteArray &Source)
-{
-    return Source.toBase64();
-}
-
-QString StrToBase64(const QString &Str)
-{
-    return QString::fromLatin1(Base64Encode(AnsiCodec::toAnsi(Str)));
-}
-
-int Base64DecodeBufSize(const QByteArray &Base64Source)
-{
-    const int size = int(Base64Source.size());
-    return size / 2 + size / 4 - trailingPads(Base64Source);
-}
-
-QByteArray Base64Decode(const QByteArray &Base64Source)
+// The stored format's reading of any text, well-formed or not: whole groups of four only, and
+// the last group yields 3 less the trailing "=" of the whole text.
+QByteArray decodeGroups(const QByteArray &Base64Source)
 {
     const qsizetype groups = Base64Source.size() / 4;
     if (groups == 0)
@@ -64,6 +48,40 @@ QByteArray Base64Decode(const QByteArray &Base64Source)
     }
     out.truncate((groups - 1) * 3 + lastYield);
     return out;
+}
+
+}
+
+int Base64EncodeBufSize(int SourceSize) { return (SourceSize + 2) / 3 * 4; }
+
+QByteArray Base64Encode(const QByteArray &Source)
+{
+    return Source.toBase64();
+}
+
+QString StrToBase64(const QString &Str)
+{
+    return QString::fromLatin1(Base64Encode(AnsiCodec::toAnsi(Str)));
+}
+
+int Base64DecodeBufSize(const QByteArray &Base64Source)
+{
+    // Padding alone ("=", "====") would make the count negative.
+    const qsizetype size = Base64Source.size();
+    return int(std::max<qsizetype>(0, size / 2 + size / 4 - trailingPads(Base64Source)));
+}
+
+QByteArray Base64Decode(const QByteArray &Base64Source)
+{
+    // Well-formed text in whole groups, all the store ever writes: Qt's decoder reads it to
+    // the same bytes. It refuses the rest, which the stored format still gives a meaning.
+    if (Base64Source.size() % 4 == 0) {
+        const auto strict = QByteArray::fromBase64Encoding(
+            Base64Source, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+        if (strict)
+            return strict.decoded;
+    }
+    return decodeGroups(Base64Source);
 }
 
 QString Base64ToStr(const QByteArray &Base64Str)

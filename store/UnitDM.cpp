@@ -6,10 +6,13 @@
 #include "store/UnitBase64.h"
 #include "store/UnitEncrypt.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QPasswordDigestor>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QUrl>
 
@@ -247,15 +250,73 @@ bool TDataModuleMain::ShowLogin()
     return true;
 }
 
+namespace {
+
+// Stored passwords: "pbkdf2-sha256$iterations$salt$key", salt and key in Base64. A password is
+// never stored as typed.
+const QString HashScheme = QStringLiteral("pbkdf2-sha256");
+constexpr int HashIterations = 40000;
+
+QByteArray deriveKey(const QString &password, const QByteArray &salt, int iterations)
+{
+    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, password.toUtf8(), salt, iterations, 32);
+}
+
+QString hashPassword(const QString &password)
+{
+    QByteArray salt(16, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(salt.data()), salt.size() / 4);
+    return QStringList{HashScheme, QString::number(HashIterations), QString::fromLatin1(salt.toBase64()),
+                       QString::fromLatin1(deriveKey(password, salt, HashIterations).toBase64())}
+        .join(QLatin1Char('$'));
+}
+
+bool isHashed(const QString &stored)
+{
+    return stored.startsWith(HashScheme + QLatin1Char('$'));
+}
+
+bool passwordMatches(const QString &stored, const QString &password)
+{
+    if (!isHashed(stored))
+        return stored == password; // as an older bank stored it
+    const QStringList parts = stored.split(QLatin1Char('$'));
+    bool ok = false;
+    const int iterations = parts.size() == 4 ? parts.at(1).toInt(&ok) : 0;
+    if (!ok || iterations <= 0 || iterations > 10000000)
+        return false;
+    const QByteArray salt = QByteArray::fromBase64(parts.at(2).toLatin1());
+    const QByteArray key = QByteArray::fromBase64(parts.at(3).toLatin1());
+    return !salt.isEmpty() && !key.isEmpty() && deriveKey(password, salt, iterations) == key;
+}
+
+}
+
 bool TDataModuleMain::ValidLogin(const QString &UserID, const QString &Pwd)
 {
-    // Plain "=" on TEXT: the comparison is exact, letter case included.
-    QSqlQuery &query = run(QStringLiteral("select count(*) from tabUserLogin "
-                                          "where UserName = :UserName and UserPass = :UserPass"),
-                           {{":UserName", UserID}, {":UserPass", Pwd}});
-    const bool valid = query.next() && query.value(0).toInt() > 0;
-    query.finish();
-    return valid;
+    // The user name is compared exactly, letter case included; the password against its key.
+    QSqlQuery &query = run(QStringLiteral("select rowid, UserPass from tabUserLogin where UserName = :UserName"),
+                           {{":UserName", UserID}});
+    while (query.next()) {
+        const QString stored = query.value(1).toString();
+        if (!passwordMatches(stored, Pwd))
+            continue;
+        const qlonglong row = query.value(0).toLongLong();
+        query.finish();
+        if (!isHashed(stored) && writeProblem().isEmpty()) {
+            // A password an older bank kept as typed is stored as a key from now on.
+            try {
+                inTransaction([&] {
+                    run(QStringLiteral("update tabUserLogin set UserPass = :UserPass where rowid = :row"),
+                        {{":UserPass", hashPassword(Pwd)}, {":row", row}});
+                });
+            } catch (const StoreError &) {
+                // The learner is let in all the same; the next login tries again.
+            }
+        }
+        return true;
+    }
+    return false;
 }
 
 void TDataModuleMain::SetLogin(int mode, const QString &UserID, const QString &Pwd)
@@ -266,7 +327,7 @@ void TDataModuleMain::SetLogin(int mode, const QString &UserID, const QString &P
         run(QStringLiteral("delete from tabUserLogin"));
         if (mode == 1)
             run(QStringLiteral("insert into tabUserLogin(UserName, UserPass) values(:UserName, :UserPass)"),
-                {{":UserName", UserID}, {":UserPass", Pwd}});
+                {{":UserName", UserID}, {":UserPass", hashPassword(Pwd)}});
     });
 }
 

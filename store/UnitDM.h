@@ -57,6 +57,10 @@ public:
     bool ValidLogin(const QString &UserID, const QString &Pwd);
     void SetLogin(int mode, const QString &UserID, const QString &Pwd);
 
+    // The most points a question (or a case's sub-questions together) may carry; the
+    // program counts in hundredths of a point.
+    static constexpr int MaxScore = 1000;
+
     // Content cipher of stored question texts.
     static QString EcStr(const QString &instr);
     static QString DcStr(const QString &instr);

@@ -3,6 +3,8 @@
 
 #include "core/UnitDefine.h"
 
+#include <algorithm>
+
 namespace {
 
 // Column order of every question row; the essentials and wrong-question lists add the
@@ -24,6 +26,17 @@ bool isPresent(const QString &option)
     return !option.isEmpty() && option != QLatin1String("-");
 }
 
+// Points of a stored score in hundredths. A bank written by another tool may hold any number
+// there (qbank check reports it); held to 0 .. MaxScore, the hundredths and their sums stay
+// well inside int.
+int hundredths(const QVariant &score)
+{
+    const double points = score.toDouble();
+    if (!(points > 0)) // also NaN
+        return 0;
+    return qRound(std::min(points, double(TDataModuleMain::MaxScore)) * 100);
+}
+
 }
 
 TItem *TDataModuleMain::appendEntries(const QSqlQuery &row, const QString &zhangJieID, bool withChapterNames)
@@ -43,7 +56,7 @@ TItem *TDataModuleMain::appendEntries(const QSqlQuery &row, const QString &zhang
     q.ItemDesc = DcStr(row.value(cDesc).toString());
     q.ItemMark = row.value(cMark).toBool();
     q.ItemFav = row.value(cFav).toBool();
-    q.ItemScore = row.value(cScore).toInt() * 100;
+    q.ItemScore = hundredths(row.value(cScore));
     q.ItemPic = row.value(cPic).toString();
     q.ColorMark = 3;
     q.kind45Index = 1;
@@ -104,7 +117,7 @@ void TDataModuleMain::appendCaseEntries(const TItem &question)
         entry->ItemF = DcStr(sub.value(7).toString());
         entry->ItemAnswer = DcStr(sub.value(8).toString());
         entry->ItemDesc = DcStr(sub.value(9).toString());
-        entry->ItemScore = sub.value(11).toInt() * 100;
+        entry->ItemScore = hundredths(sub.value(11));
         ItemList.add(question.ItemID, std::move(entry));
     }
 }

@@ -43,6 +43,8 @@ private slots:
         QTest::newRow("exam top right") << "image/2-6.jpg" << QSize(420, 64);
         QTest::newRow("above card") << "image/2-7.jpg" << QSize(220, 56);
         QTest::newRow("below card") << "image/2-8.jpg" << QSize(220, 90);
+        QTest::newRow("exam navigation") << "image/2-9.jpg" << QSize(440, 40);
+        QTest::newRow("exam font size") << "image/2-10.jpg" << QSize(236, 40);
         // Question pictures grow downwards with their content; their width is what the question
         // area is laid out for.
         QTest::newRow("voucher question") << "sample/pictures/q_voucher.png" << QSize(640, -1);
@@ -79,6 +81,13 @@ private slots:
         QTest::newRow("确认: 退出考场") << "image/2-3.jpg" << QRect(518, 436, 89, 31);
         QTest::newRow("说明: 进入考试") << "image/2-4.jpg" << QRect(466, 563, 89, 31);
         QTest::newRow("交卷") << "image/2-6.jpg" << QRect(330, 16, 80, 32);
+        QTest::newRow("第一题") << "image/2-9.jpg" << QRect(4, 4, 100, 32);
+        QTest::newRow("上一题") << "image/2-9.jpg" << QRect(112, 4, 100, 32);
+        QTest::newRow("下一题") << "image/2-9.jpg" << QRect(228, 4, 100, 32);
+        QTest::newRow("最后一题") << "image/2-9.jpg" << QRect(336, 4, 100, 32);
+        QTest::newRow("字号小") << "image/2-10.jpg" << QRect(64, 4, 52, 32);
+        QTest::newRow("字号原") << "image/2-10.jpg" << QRect(122, 4, 52, 32);
+        QTest::newRow("字号大") << "image/2-10.jpg" << QRect(180, 4, 52, 32);
     }
 
     // Each edge of the drawn button is within a few pixels of the hotspot's edge: just inside

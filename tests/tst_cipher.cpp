@@ -7,6 +7,94 @@
 #include <QRegularExpression>
 #include <QTest>
 
+namespace {
+
+const QString ContentKeyForTests = QStringLiteral("QmTrxLoV");
+
+// Inputs for the fuzz tests. ACCTPREP_FUZZ_INPUTS sets how many each test tries (a long run
+// under the sanitizer build), ACCTPREP_FUZZ_SEED the seed, printed so a failure can be repeated.
+struct Fuzz
+{
+    int inputs = 50000;
+    QRandomGenerator rng;
+
+    Fuzz()
+    {
+        bool ok = false;
+        const int wanted = qEnvironmentVariableIntValue("ACCTPREP_FUZZ_INPUTS", &ok);
+        if (ok && wanted > 0)
+            inputs = wanted;
+        quint32 seed = quint32(qEnvironmentVariableIntValue("ACCTPREP_FUZZ_SEED", &ok));
+        if (!ok)
+            seed = QRandomGenerator::global()->generate();
+        rng.seed(seed);
+        qInfo("fuzz: %d inputs, seed %u", inputs, seed);
+    }
+
+    int below(int n) { return int(rng.bounded(n)); }
+
+    QString text()
+    {
+        static const QString pool = QStringLiteral("会计借贷资产负债ABCxyz0129 ，。（）：-+/=\n");
+        QString out;
+        for (int i = below(24); i > 0; --i)
+            out += pool.at(below(int(pool.size())));
+        return out;
+    }
+
+    QByteArray bytes()
+    {
+        QByteArray out;
+        for (int i = below(40); i > 0; --i)
+            out += char(below(256));
+        return out;
+    }
+
+    // Mostly hex digits, some other characters, now and then one past Latin-1.
+    QString randomCipher()
+    {
+        static const QString pool = QStringLiteral("0123456789ABCDEFabcdef0123456789ABCDEF gG-+=zZ\xff\u4e2d");
+        QString out;
+        for (int i = below(40); i > 0; --i)
+            out += pool.at(below(int(pool.size())));
+        return out;
+    }
+
+    QByteArray randomBase64()
+    {
+        static const QByteArray pool("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/====== !*-_\n\x80\xff{}");
+        QByteArray out;
+        for (int i = below(40); i > 0; --i)
+            out += pool.at(below(int(pool.size())));
+        return out;
+    }
+
+    // One to three changes: a character replaced, removed or added, or the text cut short.
+    template <typename Text> Text mutated(Text text, const Text &pool)
+    {
+        for (int k = below(3) + 1; k > 0; --k) {
+            const int at = text.isEmpty() ? 0 : below(int(text.size()));
+            switch (below(4)) {
+            case 0:
+                if (!text.isEmpty())
+                    text[at] = pool.at(below(int(pool.size())));
+                break;
+            case 1:
+                if (!text.isEmpty())
+                    text.remove(at, 1);
+                break;
+            case 2: text.insert(at, pool.at(below(int(pool.size())))); break;
+            default: text.truncate(at); break;
+            }
+        }
+        return text;
+    }
+    QString mutated(const QString &cipher) { return mutated(cipher, QStringLiteral("0123456789ABCDEFafG \u4e2d")); }
+    QByteArray mutated(const QByteArray &base64) { return mutated(base64, QByteArray("AZaz09+/=!\x80")); }
+};
+
+}
+
 class TestCipher : public QObject
 {
     Q_OBJECT
@@ -143,6 +231,101 @@ private slots:
         QCOMPARE(Base64Decode("YW!j"), Base64Decode("YWAj"));
         QCOMPARE(Base64Decode("YWJjYQ"), QByteArray("abc"));
         QCOMPARE(Base64Decode("===="), QByteArray());
+    }
+
+    void base64DecodeBufSize_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("size");
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("one pad") << QByteArray("=") << 0;
+        QTest::newRow("pads only") << QByteArray("====") << 0;
+        QTest::newRow("three pads") << QByteArray("A===") << 0;
+        QTest::newRow("two pads") << QByteArray("YQ==") << 1;
+        QTest::newRow("two groups") << QByteArray("YWJjYQ==") << 4;
+    }
+    void base64DecodeBufSize()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, size);
+        QCOMPARE(Base64DecodeBufSize(text), size);
+        QCOMPARE(int(Base64Decode(text).size()), size);
+    }
+
+    // Random and mutated inputs through the decipher and the Base64 decoder: the two decipher
+    // routines agree, only conversion errors are raised, DcStr never throws, and the decoder
+    // keeps the stored format's rules whatever it is given.
+    void fuzzDecipher()
+    {
+        Fuzz fuzz;
+        for (int n = 0; n < fuzz.inputs; ++n) {
+            const QString text = fuzz.text();
+            const QString cipher = TDataModuleMain::EcStr(text);
+            const QString input = fuzz.rng.bounded(4) == 0 ? fuzz.randomCipher() : fuzz.mutated(cipher);
+            QString plain;
+            QByteArray bytes;
+            bool raised = false, bytesRaised = false;
+            try {
+                plain = UnEncryptString(input, ContentKeyForTests);
+            } catch (const ConvertError &) {
+                raised = true;
+            }
+            try {
+                bytes = UnEncryptToBytes(input, ContentKeyForTests);
+            } catch (const ConvertError &) {
+                bytesRaised = true;
+            }
+            const QByteArray shown = input.toUtf8();
+            QVERIFY2(raised == bytesRaised, shown.constData());
+            const QString stored = TDataModuleMain::DcStr(input);
+            if (raised) {
+                QCOMPARE(stored, input);
+                continue;
+            }
+            // Pairs after the offset, a lone last digit ignored unless it is the only one.
+            QCOMPARE(plain.size(), std::max<qsizetype>(1, (input.size() - 2) / 2));
+            QVERIFY2(plain.toLatin1() == bytes, shown.constData());
+            QCOMPARE(UnEncryptString(input.toLower(), ContentKeyForTests), plain);
+            if (input == cipher)
+                QCOMPARE(stored, text.isEmpty() ? QStringLiteral("-") : text); // "-" marks an absent text
+        }
+    }
+
+    void fuzzBase64Decode()
+    {
+        Fuzz fuzz;
+        const QByteArray alphabet("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/");
+        for (int n = 0; n < fuzz.inputs; ++n) {
+            const QByteArray bytes = fuzz.bytes();
+            const QByteArray encoded = bytes.toBase64();
+            QCOMPARE(Base64Decode(encoded), bytes);
+            const QByteArray input = fuzz.rng.bounded(3) == 0 ? fuzz.randomBase64() : fuzz.mutated(encoded);
+            const QByteArray decoded = Base64Decode(input);
+            const int size = Base64DecodeBufSize(input);
+            QVERIFY(size >= 0);
+            QVERIFY(decoded.size() <= input.size() / 4 * 3);
+            const auto trailingPads = [](const QByteArray &text) {
+                int pads = 0;
+                while (pads < text.size() && text.at(text.size() - 1 - pads) == '=')
+                    ++pads;
+                return pads;
+            };
+            const int pads = trailingPads(input);
+            if (input.size() % 4 == 0 && pads <= 3)
+                QCOMPARE(int(decoded.size()), size);
+            // Characters outside the alphabet read as "A" (0) does.
+            QByteArray zeroed = input;
+            for (char &c : zeroed)
+                if (c != '=' && !alphabet.contains(c))
+                    c = 'A';
+            QVERIFY2(Base64Decode(zeroed) == decoded, input.toHex().constData());
+            // Characters after the last whole group are ignored (but for the "=" they end with,
+            // which count for the whole text).
+            const QByteArray groups = input.left(input.size() / 4 * 4);
+            if (trailingPads(groups) == pads)
+                QVERIFY2(Base64Decode(groups) == decoded, input.toHex().constData());
+            (void)Base64ToStr(input);
+        }
     }
 
     void chineseThroughTheStoredForm_data()

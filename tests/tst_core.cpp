@@ -9,6 +9,7 @@
 #include "tests/fixtures/TestBank.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,66 @@ private slots:
         QVERIFY(list.isEmpty());
     }
 
+    void rightAndWrongEntries_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("itemScore");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("userScore");
+        QTest::addColumn<QString>("outcome"); // right, wrong or none
+        QTest::newRow("choice right") << "1" << "A" << 100 << "A" << 100 << "right";
+        QTest::newRow("choice wrong") << "2" << "AB" << 200 << "A" << 0 << "wrong";
+        QTest::newRow("unanswered") << "1" << "A" << 100 << "" << 0 << "none";
+        // An entry answer is stored as rows: it is right by its marks, not by its text.
+        QTest::newRow("entry right") << "4" << "见解析" << 333 << "true\r\nfalse\r\n库存现金\r\n1000\r\n" << 333
+                                     << "right";
+        QTest::newRow("entry wrong") << "4" << "见解析" << 333 << "true\r\nfalse\r\n库存现金\r\n10\r\n" << 0
+                                     << "wrong";
+        QTest::newRow("worth nothing, key given") << "1" << "C" << 0 << "C" << 0 << "right";
+        QTest::newRow("worth nothing, other answer") << "1" << "C" << 0 << "B" << 0 << "wrong";
+    }
+    void rightAndWrongEntries()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, key);
+        QFETCH(int, itemScore);
+        QFETCH(QString, answer);
+        QFETCH(int, userScore);
+        QFETCH(QString, outcome);
+        TItem e;
+        e.ItemType = type;
+        e.ItemAnswer = key;
+        e.ItemScore = itemScore;
+        e.UserAnswer = answer;
+        e.UserScore = userScore;
+        QCOMPARE(EntryIsRight(e), outcome == "right");
+        QCOMPARE(EntryIsWrong(e), outcome == "wrong");
+    }
+
+    void questionsStartWhereTheirEntriesBegin()
+    {
+        ItemList.clear();
+        const auto add = [](const char *id, int sub) {
+            auto e = std::make_unique<TItem>();
+            const QString itemId = QString::fromLatin1(id);
+            e->ItemID = itemId;
+            e->kind45Index = sub;
+            ItemList.add(itemId, std::move(e));
+        };
+        add("q1", 1);
+        add("calc", 1); // a calculation of sub-questions 1, 2, 4
+        add("calc", 2);
+        add("calc", 4);
+        add("calc", 2); // the same calculation again (logged on another day), from B on
+        add("calc", 4);
+        add("q2", 1);
+        add("q2", 1); // a plain question twice
+        QCOMPARE(QuestionStarts(), (std::vector<int>{0, 1, 4, 6, 7}));
+        ItemList.clear();
+        QVERIFY(QuestionStarts().empty());
+    }
+
     void login_data()
     {
         QTest::addColumn<bool>("stored");
@@ -120,7 +181,11 @@ private slots:
             app.dm()->SetLogin(1, user, pass);
         QCOMPARE(app.dm()->ShowLogin(), stored);
         QCOMPARE(UID, user);
-        QCOMPARE(PWD, pass);
+        // Only a key of the password is stored, never the password.
+        if (stored) {
+            QVERIFY(PWD.startsWith(QStringLiteral("pbkdf2-sha256$")));
+            QVERIFY(pass.isEmpty() || !PWD.contains(pass));
+        }
 
         CanLogin = true;
         if (stored) {
@@ -132,6 +197,9 @@ private slots:
                     dialog.edtUser->setText(a.first);
                     dialog.edtPwd->setText(a.second);
                     dialog.Button1->click();
+                    // A wrong password is cleared from its field.
+                    if (dialog.isVisible())
+                        QVERIFY(dialog.edtPwd->text().isEmpty());
                 }
                 if (pressExit && dialog.isVisible())
                     dialog.Button2->click();
@@ -177,8 +245,10 @@ private slots:
             QVERIFY(dialog.Panel1->isEnabled());
             dialog.edtUser->setText("王'老师;");
             dialog.edtPwd->setText("pw");
+            dialog.edtPwd2->setText("pw");
             dialog.Button1->click();
         }
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("登录密码已设置，下次启动时需要输入用户名和密码。"));
         QVERIFY(app.dm()->ShowLogin());
         QCOMPARE(UID, QStringLiteral("王'老师;"));
         QVERIFY(app.dm()->ValidLogin("王'老师;", "pw"));
@@ -186,11 +256,50 @@ private slots:
             TfrmLoginSet dialog(app.dm());
             QVERIFY(dialog.CheckBox1->isChecked());
             QCOMPARE(dialog.edtUser->text(), QStringLiteral("王'老师;"));
+            // What is stored is a key: the password fields start empty.
+            QVERIFY(dialog.edtPwd->text().isEmpty());
             dialog.CheckBox1->click();
             dialog.Button1->click();
         }
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("已取消登录，下次启动时不再需要输入密码。"));
         QVERIFY(!app.dm()->ShowLogin());
         QCOMPARE(app.scalar("select count(*) from tabUserLogin").toInt(), 0);
+    }
+
+    void loginSettingsAskThePasswordTwice()
+    {
+        TestApp app;
+        TfrmLoginSet dialog(app.dm());
+        dialog.CheckBox1->click();
+        dialog.edtUser->setText("li");
+        dialog.edtPwd->setText("s3cret");
+        dialog.edtPwd2->setText("s3cert");
+        dialog.Button1->click();
+        QCOMPARE(MessageBox::shown().last().text, QStringLiteral("两次输入的密码不一致，请重新输入！"));
+        QVERIFY(dialog.edtPwd->text().isEmpty() && dialog.edtPwd2->text().isEmpty());
+        QVERIFY(!app.dm()->ShowLogin());
+        // The warning lies below the check box and the password fields, clear of both.
+        QVERIFY(dialog.Label3->geometry().top() > dialog.Panel1->geometry().bottom());
+        QVERIFY(!dialog.Label3->geometry().intersects(dialog.CheckBox1->geometry()));
+    }
+
+    // A bank from before keeps the password as typed: it still opens, and is then stored as a key.
+    void plainPasswordRewrittenAtLogin()
+    {
+        TestApp app;
+        app.scalar("insert into tabUserLogin(UserName, UserPass) values('li', 's3cret')");
+        QVERIFY(!app.dm()->ValidLogin("li", "wrong"));
+        QCOMPARE(app.scalar("select UserPass from tabUserLogin").toString(), QStringLiteral("s3cret"));
+        QVERIFY(app.dm()->ValidLogin("li", "s3cret"));
+        const QString stored = app.scalar("select UserPass from tabUserLogin").toString();
+        QVERIFY(stored.startsWith(QStringLiteral("pbkdf2-sha256$")));
+        QVERIFY(!stored.contains(QStringLiteral("s3cret")));
+        QCOMPARE(app.scalar("select count(*) from tabUserLogin").toInt(), 1);
+        QVERIFY(app.dm()->ValidLogin("li", "s3cret"));
+        QVERIFY(!app.dm()->ValidLogin("li", "S3CRET"));
+        // A stored key that is damaged lets nobody in.
+        app.scalar("update tabUserLogin set UserPass = 'pbkdf2-sha256$x$y$z'");
+        QVERIFY(!app.dm()->ValidLogin("li", "s3cret"));
     }
 
     void loginSettingsRefuseAnEmptyUserName()

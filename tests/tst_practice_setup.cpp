@@ -200,6 +200,11 @@ private slots:
     void cancelledPeriodKeepsStartDisabled();
     void defaultReviewRunHoldsEveryFlaggedEntry_data();
     void defaultReviewRunHoldsEveryFlaggedEntry();
+    void reviewKeepsTheRecordRedoAddsOne();
+    void reviewRunsRecordedAsWhatTheyWere_data();
+    void reviewRunsRecordedAsWhatTheyWere();
+    void newRunStartsWithTheKeyHidden();
+    void wrongQuestionSetupShowsItsOwnCounts();
     void randomOrderBoxDecidesTheOrder_data();
     void randomOrderBoxDecidesTheOrder();
 };
@@ -349,16 +354,16 @@ void TstPracticeSetup::analysisCaptionsFollowTheCourseName()
     Practice p(threeCourses);
     p.main.SpeedButton3Click();
     QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("计算分析题："));
-    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("计算题："));
+    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("计算分析题："));
 
     p.selectCourse(1);
     QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("案例分析题："));
-    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("案例题："));
+    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("案例分析题："));
 
     // A course of neither kind keeps the captions of the one before.
     p.selectCourse(2);
     QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("案例分析题："));
-    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("案例题："));
+    QCOMPARE(p.main.cbFenXi->text(), QStringLiteral("案例分析题："));
 
     p.selectCourse(0);
     QCOMPARE(p.main.lblfenxi->text(), QStringLiteral("计算分析题："));
@@ -373,12 +378,14 @@ void TstPracticeSetup::startLoadsRequestedQuantitiesInTypeOrder_data()
     QTest::addColumn<QString>("total");
 
     // The calculation question gives one entry per present key: A, B and D.
-    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444" << "本次题量共：8题";
+    // The summary counts questions, and says how many entries there are where it differs.
+    QTest::newRow("all questions") << true << "" << QList<int>{3, 2, 2, 1} << "1112233444"
+                                   << "本次题量共：8题，共10小题";
     QTest::newRow("all, box lowered while unticked")
-        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题";
+        << true << "" << QList<int>{1, 2, 2, 1} << "12233444" << "本次题量共：6题，共8小题";
     QTest::newRow("all ignores the type boxes") << true << "2" << QList<int>{0, 1, 0, 0} << "2" << "本次题量共：1题";
     QTest::newRow("own choice, unticked types give none")
-        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题";
+        << false << "24" << QList<int>{3, 1, 2, 1} << "2444" << "本次题量共：2题，共4小题";
     QTest::newRow("own choice, nothing ticked") << false << "" << QList<int>{3, 2, 2, 1} << "" << "本次题量共：0题";
 }
 
@@ -495,15 +502,17 @@ void TstPracticeSetup::endedRunShowsItsResult()
     QCOMPARE(p.main.lblResZhangJie->text(), QStringLiteral("第一章 总论"));
     QCOMPARE(p.main.lblResKaiShi->text(), QStringLiteral("10:20:30"));
     QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:01:05"));
-    QCOMPARE(p.main.lblResZongGong->text(), QStringLiteral("本次练习题量共：10题"));
-    QCOMPARE(p.main.lblResYiDa->text(), QStringLiteral("已练习题数：1题"));
-    QCOMPARE(p.main.lblResWeiDa->text(), QStringLiteral("未练习题数：9题"));
-    QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1题"));
-    QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：9题"));
+    // Eight questions, one of them a calculation of three sub-questions: the counts say which.
+    QCOMPARE(p.main.lblResZongGong->text(), QStringLiteral("本次练习题量共：8题，共10小题"));
+    QCOMPARE(p.main.lblResYiDa->text(), QStringLiteral("已练习题数：1小题"));
+    QCOMPARE(p.main.lblResWeiDa->text(), QStringLiteral("未练习题数：9小题"));
+    QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1小题"));
+    // Unanswered is not done, not wrong.
+    QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：0小题"));
     // 3 + 4 + 2 points of choices and 3 × 3.33 of the calculation's sub-questions.
     QCOMPARE(p.main.lblResManFen->text(), QStringLiteral("满分：18.99分"));
     QCOMPARE(p.main.lblResDeFen->text(), QStringLiteral("您本次得分：1.00分"));
-    QCOMPARE(p.main.lblResZhengQueLv->text(), QStringLiteral("正确率为：5.27%"));
+    QCOMPARE(p.main.lblResZhengQueLv->text(), QStringLiteral("得分率为：5.27%"));
 }
 
 void TstPracticeSetup::resultLines_data()
@@ -517,13 +526,13 @@ void TstPracticeSetup::resultLines_data()
     QTest::addColumn<QString>("used");
 
     QTest::newRow("rate of points") << 2000 << 1500 << 59 << "满分：20.00分" << "您本次得分：15.00分"
-                                    << "正确率为：75.00%" << "00:00:59";
+                                    << "得分率为：75.00%" << "00:00:59";
     QTest::newRow("half a point") << 300 << 50 << 3600 << "满分：3.00分" << "您本次得分：0.50分"
-                                  << "正确率为：16.67%" << "01:00:00";
-    QTest::newRow("no full marks") << 0 << 0 << 0 << "满分：0.00分" << "您本次得分：0.00分" << "正确率为：0%"
+                                  << "得分率为：16.67%" << "01:00:00";
+    QTest::newRow("no full marks") << 0 << 0 << 0 << "满分：0.00分" << "您本次得分：0.00分" << "得分率为：0%"
                                    << "00:00:00";
     QTest::newRow("more than a day") << 100 << 100 << 86400 + 3662 << "满分：1.00分" << "您本次得分：1.00分"
-                                     << "正确率为：100.00%" << "01:01:02";
+                                     << "得分率为：100.00%" << "01:01:02";
 }
 
 void TstPracticeSetup::resultLines()
@@ -538,6 +547,8 @@ void TstPracticeSetup::resultLines()
     Practice p;
     Clock::set(Pinned);
     p.window.StartTime = Pinned.addSecs(-secondsUsed);
+    p.window.TimeUsed = used; // as the run's end stored it
+    p.window.QuestionCnt = 7;
     p.window.ManFen = manFen;
     p.window.DeFen = deFen;
     p.window.YiLianXiCnt = 4;
@@ -550,6 +561,10 @@ void TstPracticeSetup::resultLines()
     QCOMPARE(p.main.lblResManFen->text(), manFenLine);
     QCOMPARE(p.main.lblResDeFen->text(), deFenLine);
     QCOMPARE(p.main.lblResZhengQueLv->text(), rateLine);
+    QCOMPARE(p.main.lblResYongShi->text(), used);
+    // Shown later, the time used is still the run's.
+    Clock::advance(3600);
+    p.main.ShowResultZJ();
     QCOMPARE(p.main.lblResYongShi->text(), used);
     QCOMPARE(p.main.lblResZongGong->text(), QStringLiteral("本次练习题量共：7题"));
     QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：5题"));
@@ -607,7 +622,8 @@ void TstPracticeSetup::reviews()
     } else {
         QCOMPARE(seen.times, 1);
         QCOMPARE(seen.index, index);
-        QVERIFY(!seen.timerActive); // reviews have neither countdown nor forced switching
+        // Reviews have neither countdown nor forced switching; a redo is a new, timed attempt.
+        QCOMPARE(seen.timerActive, mode == QLatin1String("new"));
         QCOMPARE(p.window.QieHuaCnt, 0);
         QVERIFY(MessageBox::shown().isEmpty());
         // Left by the close box: a review returns to its run's result; a redo, whose answers
@@ -889,6 +905,164 @@ void TstPracticeSetup::defaultReviewRunHoldsEveryFlaggedEntry()
     QCOMPARE(seen.ids.size(), entries);
     for (const QString &id : questions)
         QVERIFY2(seen.ids.contains(id), qPrintable(id));
+}
+
+// A finished run's record is never overwritten: a review stores no history row, a redo stores
+// its own.
+void TstPracticeSetup::reviewKeepsTheRecordRedoAddsOne()
+{
+    Practice p;
+    Clock::set(Pinned);
+    p.openChapter(0);
+    const auto end = [] {
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        frmZhangJie->SpeedButton8Click();
+    };
+    Modal::setHandler([&](QDialog *) {
+        frmZhangJie->cbA->click(); // 0201-001 right
+        Clock::advance(60);
+        end();
+    });
+    p.main.sbKaiShiLianXiClick();
+    const QString firstId = p.window.Test_ID;
+    QCOMPARE(p.app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 1);
+    QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1小题"));
+    QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:01:00"));
+
+    // A look at all answers, answering on the way: the record and the result stay the run's.
+    Modal::setHandler([&](QDialog *) {
+        frmZhangJie->Item_Index = 1;
+        frmZhangJie->ShowItem();
+        frmZhangJie->cbA->click(); // 0201-002 wrong, for practice
+        Clock::advance(300);
+        end();
+    });
+    p.main.SpeedButton14->click();
+    QCOMPARE(p.app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 1);
+    QCOMPARE(p.app.scalar(QStringLiteral("select TEST_TIME from tabTestHis")).toString(), QStringLiteral("00:01:00"));
+    QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1小题"));
+    QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：0小题"));
+    QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:01:00"));
+    // The mistake made in the review is logged all the same.
+    QCOMPARE(p.app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-002'")).toInt(), 1);
+
+    // A redo: a new attempt with its own start, its own row, its own result.
+    Clock::advance(10);
+    bool timed = false;
+    Modal::setHandler([&](QDialog *) {
+        timed = frmZhangJie->TimerDaTi->isActive();
+        frmZhangJie->cbB->click(); // 0201-001 wrong this time
+        Clock::advance(30);
+        end();
+    });
+    p.main.SpeedButton18->click();
+    QVERIFY(timed);
+    QVERIFY(p.window.Test_ID != firstId);
+    QCOMPARE(p.app.scalar(QStringLiteral("select count(*) from tabTestHis")).toInt(), 2);
+    QCOMPARE(p.app.scalar(QStringLiteral("select TEST_TRUE from tabTestHis where TEST_ID = ?"), {firstId}).toString(),
+             QStringLiteral("1"));
+    QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：0小题"));
+    QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：1小题"));
+    QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:00:30"));
+}
+
+void TstPracticeSetup::reviewRunsRecordedAsWhatTheyWere_data()
+{
+    QTest::addColumn<bool>("wrongQuestions");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("essentials") << false << "精华试题";
+    QTest::newRow("wrong questions of the week") << true << "错题复习（近一周）";
+}
+
+void TstPracticeSetup::reviewRunsRecordedAsWhatTheyWere()
+{
+    QFETCH(bool, wrongQuestions);
+    QFETCH(QString, title);
+    Practice p;
+    Clock::set(Pinned);
+    for (const char *id : {"0201-002", "0101-001"}) {
+        if (wrongQuestions)
+            p.app.scalar(QStringLiteral("insert into tabErrItemHisLog values('20130907', ?)"), {QString::fromLatin1(id)});
+        else
+            p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1 where I_ID = ?"), {QString::fromLatin1(id)});
+    }
+    p.openChapter(1); // the set-up page holds 会计基础 / 第二章, which the review is not about
+    if (wrongQuestions) {
+        p.main.SpeedButton27Click();
+        p.main.rbWeek->setChecked(true);
+        p.main.SpeedButton28Click();
+    } else {
+        p.main.SpeedButton24Click();
+    }
+    QString header;
+    Modal::setHandler([&](QDialog *) {
+        header = p.window.findChild<QLabel *>(QStringLiteral("Label1"))->text() + p.window.lblKeChengL->text();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        frmZhangJie->SpeedButton8Click();
+    });
+    p.main.sbJHCTKaiShiLianXiClick();
+    const QString courses = QStringLiteral("会计基础、财经法规与会计职业道德");
+    QCOMPARE(header, title + QStringLiteral("：") + courses);
+    QCOMPARE(p.main.lblResKeCheng->text(), courses);
+    QCOMPARE(p.main.lblResZhangJie->text(), title);
+    QCOMPARE(p.app.scalar(QStringLiteral("select TEST_KeCheng from tabTestHis")).toString(), courses);
+    QCOMPARE(p.app.scalar(QStringLiteral("select TEST_ZhangJie from tabTestHis")).toString(), title);
+    // The chapter chosen on the set-up page is still the one a chapter run records.
+    p.main.SpeedButton3Click();
+    p.main.cbShunXu->setChecked(false);
+    p.chapter(1)->click();
+    Clock::advance(60);
+    p.main.sbKaiShiLianXiClick();
+    QCOMPARE(p.main.lblResZhangJie->text(), QStringLiteral("第二章 会计科目"));
+}
+
+void TstPracticeSetup::newRunStartsWithTheKeyHidden()
+{
+    Practice p;
+    Clock::set(Pinned);
+    p.openChapter(0);
+    bool hiddenAtStart = false;
+    Modal::setHandler([&](QDialog *) {
+        hiddenAtStart = p.window.pnlAnswer->isHidden();
+        p.window.sbAnswerClick(); // the learner looks at the key
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        p.window.SpeedButton8Click();
+    });
+    p.main.sbKaiShiLianXiClick();
+    QVERIFY(hiddenAtStart);
+    QVERIFY(!p.window.pnlAnswer->isHidden());
+    // A review keeps the strip as the learner left it.
+    bool shownInReview = false;
+    Modal::setHandler([&](QDialog *) { shownInReview = !p.window.pnlAnswer->isHidden(); });
+    p.main.SpeedButton17->click(); // 未做题目
+    QVERIFY(shownInReview);
+    // A new run, and a redo, start with the key hidden again.
+    Clock::advance(60);
+    Modal::setHandler([&](QDialog *) { hiddenAtStart = p.window.pnlAnswer->isHidden(); });
+    p.main.sbKaiShiLianXiClick();
+    QVERIFY(hiddenAtStart);
+    p.window.sbAnswerClick();
+    hiddenAtStart = false;
+    p.main.SpeedButton18->click();
+    QVERIFY(hiddenAtStart);
+}
+
+void TstPracticeSetup::wrongQuestionSetupShowsItsOwnCounts()
+{
+    Practice p;
+    p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1"));
+    p.main.SpeedButton3Click();
+    p.main.SpeedButton24Click();
+    QVERIFY(p.main.lblJHCT_all->text() != QStringLiteral("0"));
+    QCOMPARE(p.main.lblJHCTKindCaption->text(), QStringLiteral("精华试题："));
+    p.main.SpeedButton27Click();
+    // Before a period is chosen, nothing of the essentials is shown as if it were the wrong questions'.
+    QCOMPARE(p.main.lblJHCT_all->text(), QStringLiteral("0"));
+    QCOMPARE(p.main.lblJHCTKindCaption->text(), QStringLiteral("错题复习："));
+    QVERIFY(!p.main.sbJHCTKaiShiLianXi->isEnabled());
+    QVERIFY(p.main.sbJHCTKaiShiLianXi->toolTip().contains(QStringLiteral("时间范围")));
+    QVERIFY(!p.main.sbKaiShiLianXi->isEnabled());
+    QVERIFY(p.main.sbKaiShiLianXi->toolTip().contains(QStringLiteral("选择章节")));
 }
 
 void TstPracticeSetup::randomOrderBoxDecidesTheOrder_data()

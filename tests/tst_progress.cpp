@@ -45,13 +45,16 @@ QLineSeries *curve(const TMainForm &form)
     return found;
 }
 
-bool hasDepth(const TMainForm &form)
+QList<QAreaSeries *> depthBands(const TMainForm &form)
 {
+    QList<QAreaSeries *> bands;
     for (QAbstractSeries *series : form.Chart->series())
-        if (qobject_cast<QAreaSeries *>(series))
-            return true;
-    return false;
+        if (auto *band = qobject_cast<QAreaSeries *>(series))
+            bands << band;
+    return bands;
 }
+
+bool hasDepth(const TMainForm &form) { return !depthBands(form).isEmpty(); }
 
 QStringList rowTexts(const QTableWidget *grid, int row)
 {
@@ -62,7 +65,7 @@ QStringList rowTexts(const QTableWidget *grid, int row)
 }
 
 const QStringList Headers = {"成绩日期", "正确题目数", "错误题目数", "未完成数量", "已完成数量",
-                             "耗用时间", "成绩得分", "正确率", "成绩所属"};
+                             "耗用时间", "成绩得分", "答对率", "成绩所属"};
 
 // Three runs stored out of order; the view lists them newest first.
 const QList<Run> ThreeRuns = {
@@ -87,6 +90,7 @@ private slots:
     void rowClickShowsCourseAndChapter();
     void emptyRowClickChangesNothing();
     void depthSwitch();
+    void pointsSayWhichRun();
 };
 
 void TestProgress::initTestCase()
@@ -165,7 +169,10 @@ void TestProgress::newestFirstInTableAndCurve()
     for (QLegendMarker *marker : form.Chart->legend()->markers())
         QVERIFY(!marker->isVisible());
     QCOMPARE(form.Chart->title(), QStringLiteral("学习进度曲线图"));
-    QCOMPARE(form.ChartAxisY->titleText(), QStringLiteral("正确率%"));
+    // The share of answered questions that were right, named apart from the result's share of
+    // points; the newest run on the left, as the axis says.
+    QCOMPARE(form.ChartAxisY->titleText(), QStringLiteral("答对率%"));
+    QVERIFY(form.ChartAxisX->titleText().contains(QStringLiteral("1 为最近一次")));
 }
 
 void TestProgress::openingTwiceShowsEachRunOnce()
@@ -283,6 +290,22 @@ void TestProgress::emptyRowClickChangesNothing()
     QVERIFY(form.Chart->series().isEmpty());
 }
 
+void TestProgress::pointsSayWhichRun()
+{
+    TestApp app;
+    for (const Run &run : ThreeRuns)
+        store(app, run);
+    TMainForm form(app.dm());
+    form.SpeedButton8Click();
+    for (int i = 0; i < XueXiLogList.count(); ++i) {
+        const QString tip = form.curvePointTip(i);
+        const TXueXiLog *log = XueXiLogList[i];
+        QVERIFY2(tip.contains(log->T_KeCheng) && tip.contains(log->T_ZhangJie), qPrintable(tip));
+        QVERIFY2(tip.contains(form.sgXueXiLog->item(i, 0)->text()), qPrintable(tip)); // its date and time
+    }
+    QVERIFY(form.curvePointTip(3).isEmpty());
+}
+
 void TestProgress::depthSwitch()
 {
     TestApp app;
@@ -292,7 +315,11 @@ void TestProgress::depthSwitch()
     form.SpeedButton8Click();
     const QList<QPointF> points = curve(form)->points();
     QVERIFY(form.cb3D->isChecked());
-    QVERIFY(hasDepth(form));
+    // Every segment has its own shading, whether it rises or falls.
+    const QList<QAreaSeries *> bands = depthBands(form);
+    QCOMPARE(bands.size(), points.size() - 1);
+    for (int i = 0; i < bands.size(); ++i)
+        QCOMPARE(bands.at(i)->lowerSeries()->points(), (QList<QPointF>{points.at(i), points.at(i + 1)}));
 
     form.cb3D->click();
     QVERIFY(!hasDepth(form));

@@ -687,6 +687,34 @@ private slots:
         QVERIFY(UID.isEmpty() && PWD.isEmpty());
     }
 
+    // A bank written by another tool may hold any score; the hundredths must not overflow.
+    void storedScoresOutsideTheRange_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("itemScore");
+        QTest::newRow("in range") << QVariant(7) << 700;
+        QTest::newRow("the most") << QVariant(1000) << 100000;
+        QTest::newRow("negative") << QVariant(-5) << 0;
+        QTest::newRow("past int after x100") << QVariant(1000000000) << 100000;
+        QTest::newRow("past 64 bits") << QVariant(1e30) << 100000;
+        QTest::newRow("text") << QVariant(QStringLiteral("abc")) << 0;
+    }
+    void storedScoresOutsideTheRange()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(int, itemScore);
+        TestApp app;
+        app.scalar("update tabItem set I_SCORE = ? where I_ID = '0201-001'", {stored});
+        app.scalar("update tabExItem set EX_SCORE = ?", {stored});
+        app.dm()->AddItem("0201", "1", 1, 0);
+        QCOMPARE(ItemList[0]->ItemScore, itemScore);
+        ItemList.clear();
+        app.dm()->AddItem("0101", "5", 1, 0);
+        QVERIFY(ItemList.count() > 0);
+        for (int i = 0; i < ItemList.count(); ++i)
+            QCOMPARE(ItemList[i]->ItemScore, itemScore);
+    }
+
     void nullTextsReadAsEmpty()
     {
         TestApp app;

@@ -239,6 +239,28 @@ private slots:
         QVERIFY(check.out.contains(QStringLiteral(": ok: 2 courses, 3 chapters and papers, 7 questions")));
     }
 
+    // A teacher sees at once when keys lean to one letter or one length.
+    void checkShowsHowTheKeysLean()
+    {
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db}).code, 0);
+        const Run check = qbank({QStringLiteral("check"), db});
+        QVERIFY2(check.code == 0, qPrintable(check.err));
+        const QStringList lines = check.out.split(QLatin1Char('\n')).mid(1);
+        QCOMPARE(lines,
+                 (QStringList{
+                     "key letters (share of keys holding each letter; keys by number of letters):",
+                     "  02 会计基础, single choice: 2 keys; A 50%, B 50%, C 0%, D 0%; 1 letter: 2",
+                     "  02 会计基础, multiple choice: 1 key; A 100%, B 100%, C 0%, D 100%; 3 letters: 1",
+                     "  02 会计基础, true/false: 1 key; A 100%, B 0%; 1 letter: 1",
+                     "  02 会计基础, case sub-questions, single choice: 1 key; A 0%, B 100%; 1 letter: 1",
+                     "  02 会计基础, case sub-questions, multiple choice: 1 key; A 100%, B 0%, C 100%; 2 letters: 1",
+                     "  01 财经法规与会计职业道德, single choice: 1 key; A 100%, B 0%; 1 letter: 1",
+                     ""}));
+    }
+
     void everyProblemIsReported_data()
     {
         QTest::addColumn<QString>("file");
@@ -315,7 +337,36 @@ private slots:
         row("unknown chapter kind", c, "chapters[1].kind", "\"exam\"",
             c + ": chapters[1].kind: kind \"exam\" is neither \"chapter\" nor \"paper\"");
         row("unknown field", c, q0 + ".explaination", "\"拼错\"", c + ": " + q0 + ".explaination: unknown field");
-        row("score as text", c, q0 + ".score", "\"1\"", c + ": " + q0 + ".score: must be a whole number, not a text");
+        // Points are whole numbers from 0 to 1000; the message says so whatever was given, once.
+        row("score as text", c, q0 + ".score", "\"1\"",
+            c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not a text\n1 problem");
+        row("negative score", c, q0 + ".score", "-5", c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not -5");
+        row("fractional score", c, q1 + ".score", "1.5", c + ": " + q1 + ".score: must be a whole number from 0 to 1000, not 1.5");
+        row("score past the most", c, q0 + ".score", "1001",
+            c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not 1001");
+        row("score past int", c, q0 + ".score", "2147483647",
+            c + ": " + q0 + ".score: must be a whole number from 0 to 1000, not 2147483647");
+        row("score of 1e23", c, q3 + ".score", "1e23",
+            c + ": " + q3 + ".score: must be a whole number from 0 to 1000, not 1e+23");
+        row("score missing", c, q0 + ".score", "<delete>", c + ": " + q0 + ".score: missing\n1 problem");
+        row("sub-question score negative", c, q4 + ".subquestions[1].score", "-1",
+            c + ": " + q4 + ".subquestions[1].score: must be a whole number from 0 to 1000, not -1");
+        row("sub-question score missing", c, q4 + ".subquestions[0].score", "<delete>",
+            c + ": " + q4 + ".subquestions[0].score: missing");
+        row("sub-question score past int", c, q4 + ".subquestions[0].score", "1000000000",
+            c + ": " + q4 + ".subquestions[0].score: must be a whole number from 0 to 1000, not 1000000000");
+        row("sub-question scores add up past the most", c, q4 + ".subquestions[0].score", "999",
+            c + ": " + q4 + ".subquestions: the sub-questions' scores add up to 1001; together they must be from 0 to 1000");
+        row("type as a number", c, q0 + ".type", "1", c + ": " + q0 + ".type: must be a text, not a number\n1 problem");
+        row("sub-question type as a number", c, q4 + ".subquestions[0].type", "2",
+            c + ": " + q4 + ".subquestions[0].type: must be a text, not a number\n1 problem");
+        row("options as a text", c, q0 + ".options", "\"A\"", c + ": " + q0 + ".options: must be an object, not a text\n1 problem");
+        row("keys as a text", c, q3 + ".keys", "\"5000\"", c + ": " + q3 + ".keys: must be a list, not a text\n1 problem");
+        row("key as a number", c, q3 + ".keys[1]", "5000", c + ": " + q3 + ".keys[1]: must be a text, not a number\n1 problem");
+        row("keyed option as a number", c, q0 + ".options.A", "1",
+            c + ": " + q0 + ".options.A: must be a text, not a number\n1 problem");
+        row("sub-questions as an object", c, q4 + ".subquestions", "{}",
+            c + ": " + q4 + ".subquestions: must be a list, not an object\n1 problem");
         row("options on a calculation", c, q3 + ".options", "{\"A\": \"x\"}",
             c + ": " + q3 + ".options: a calculation question takes keys, not options");
         row("option letter G", c, q0 + ".options.G", "\"x\"", c + ": " + q0 + ".options.G: \"G\" is not an option letter");
@@ -328,13 +379,15 @@ private slots:
         row("keys past F", c, q3 + ".keys", "[\"1\", \"-\", \"3\", \"4\", \"5\", \"6\", \"7\"]",
             c + ": " + q3 + ".keys: keys and absent places (\"-\") take 7 places; there are 6 (A to F)");
         row("sub-question number 0", c, q4 + ".subquestions[0].no", "0",
-            c + ": " + q4 + ".subquestions[0].no: number 0 is below 1");
+            c + ": " + q4 + ".subquestions[0].no: must be a whole number from 1 to 1000, not 0\n1 problem");
         // The second sub-question is number 2 by its place.
         row("sub-question number twice", c, q4 + ".subquestions[0].no", "2",
             c + ": " + q4 + ".subquestions[1].no: number 2 is used twice in the question (first at " + c + ": " + q4
                 + ".subquestions[0])");
         row("sub-question number as text", c, q4 + ".subquestions[0].no", "\"1\"",
-            c + ": " + q4 + ".subquestions[0].no: must be a whole number, not a text");
+            c + ": " + q4 + ".subquestions[0].no: must be a whole number from 1 to 1000, not a text\n1 problem");
+        row("sub-question number past int", c, q4 + ".subquestions[1].no", "4294967297",
+            c + ": " + q4 + ".subquestions[1].no: must be a whole number from 1 to 1000, not 4294967297");
         // A missing field is reported once, not also as empty.
         row("missing id", c, q0 + ".id", "<delete>", c + ": " + q0 + ".id: missing\n1 problem; nothing written");
         row("missing answer", c, q0 + ".answer", "<delete>", c + ": " + q0 + ".answer: missing\n1 problem; nothing written");
@@ -395,6 +448,10 @@ private slots:
             << "chapters[0].questions[3].keys" << "[\"-\", \"1\", \"2\", \"3\", \"4\", \"5\"]";
         QTest::newRow("trailing absent key") << "chapters[0].questions[3].keys" << "[\"1\", \"-\"]";
         QTest::newRow("sub-question numbered") << "chapters[0].questions[4].subquestions[0].no" << "3";
+        QTest::newRow("score 0") << "chapters[0].questions[0].score" << "0";
+        QTest::newRow("score 1000") << "chapters[0].questions[3].score" << "1000";
+        QTest::newRow("score written 2.0") << "chapters[0].questions[0].score" << "2.0";
+        QTest::newRow("sub-question scores add up to 1000") << "chapters[0].questions[4].subquestions[0].score" << "998";
     }
 
     void acceptedVariants()
@@ -406,6 +463,42 @@ private slots:
         const Run run = qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"),
                                tmp.filePath(QStringLiteral("sys.db"))});
         QVERIFY2(run.code == 0, qPrintable(run.err));
+    }
+
+    // Each side of an entry adds up in whole cents, and an entry has both sides.
+    void entryKeysBalance_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected"); // empty: the bank builds
+        QTest::newRow("two lines") << "借:库存现金=1000;贷:银行存款=1000" << "";
+        QTest::newRow("three lines") << "借:银行存款=1130;贷:库存现金=1000;贷:应交增值税=130" << "";
+        QTest::newRow("0.10 + 0.20 = 0.30") << "借:库存现金=0.10;借:应交增值税=0.20;贷:银行存款=0.30" << "";
+        QTest::newRow("one decimal against two") << "借:库存现金=1000.5;贷:银行存款=1000.50" << "";
+        QTest::newRow("unbalanced") << "借:库存现金=1000;贷:银行存款=900"
+                                    << "keys[0]: debits 1000.00 and credits 900.00 do not balance";
+        QTest::newRow("a cent off") << "借:库存现金=0.10;借:应交增值税=0.20;贷:银行存款=0.31"
+                                    << "keys[0]: debits 0.30 and credits 0.31 do not balance";
+        QTest::newRow("debit side only") << "借:库存现金=1000" << "keys[0]: the entry has debit (借) lines only";
+        QTest::newRow("credit side only") << "贷:库存现金=500;贷:银行存款=500" << "keys[0]: the entry has credit (贷) lines only";
+        QTest::newRow("fractions of a cent") << "借:库存现金=0.005;贷:银行存款=0.005"
+                                             << "keys[0]: entry line 1: amount \"0.005\" is not in yuan and fen";
+    }
+
+    void entryKeysBalance()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/c.json"), QStringLiteral("chapters[0].questions[3].keys[0]"),
+                    QStringLiteral("\"%1\"").arg(key));
+        const Run run = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), tmp.filePath(QStringLiteral("sys.db"))});
+        if (expected.isEmpty()) {
+            QVERIFY2(run.code == 0, qPrintable(run.err));
+            return;
+        }
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("courses/c.json: chapters[0].questions[3].") + expected), qPrintable(run.err));
     }
 
     void missingLocalPageIsOnlyAWarning()
@@ -597,6 +690,35 @@ private slots:
         QVERIFY(course.indexOf("\"text\"") < course.indexOf("\"options\""));
     }
 
+    // A course without chapters and a chapter without questions come back as they were.
+    void exportKeepsEmptyCoursesAndChapters()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/d.json"), QStringLiteral("chapters"), QStringLiteral("[]"));
+        QJsonObject course = parseObject(CourseJson);
+        QJsonArray chapters = course.value(QStringLiteral("chapters")).toArray();
+        QJsonObject empty = chapters.at(1).toObject();
+        empty[QStringLiteral("id")] = QStringLiteral("0292");
+        empty[QStringLiteral("questions")] = QJsonArray();
+        chapters.append(empty);
+        course[QStringLiteral("chapters")] = chapters;
+        QFile file(QDir(src).filePath(QStringLiteral("courses/c.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(course).toJson());
+        file.close();
+
+        const QString db = tmp.filePath(QStringLiteral("a/sys.db"));
+        const Run build = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        QVERIFY2(build.code == 0, qPrintable(build.err));
+        const Run run = qbank({QStringLiteral("export"), db, QStringLiteral("-o"), tmp.filePath(QStringLiteral("e"))});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QByteArray second = contents(tmp.filePath(QStringLiteral("e/courses/01.json")));
+        QVERIFY(second.contains("\"chapters\": []\n}\n"));
+        QCOMPARE(QJsonDocument::fromJson(second).object(), QJsonDocument::fromJson(contents(QDir(src).filePath(QStringLiteral("courses/d.json")))).object());
+        QCOMPARE(QJsonDocument::fromJson(contents(tmp.filePath(QStringLiteral("e/courses/02.json")))).object(), course);
+    }
+
     // What the learner sees of a question hangs on its numbering: absent keys keep the places
     // of the keys after them, and case sub-questions keep their own numbers.
     void numberingSurvivesExportAndBuild_data()
@@ -709,6 +831,15 @@ private slots:
                                                       << "tabZhangJie Z_ID=0291 M_ID: course \"09\" is not in tabMoudle";
         QTest::newRow("question of an unknown chapter") << "update tabItem set Z_ID = '0299' where I_ID = '0201-001'"
                                                         << "tabItem I_ID=0201-001 Z_ID: chapter \"0299\" is not in tabZhangJie";
+        // Rows no chapter reaches are still read, and their texts checked.
+        QTest::newRow("damaged text of a question of an unknown chapter")
+            << "update tabItem set Z_ID = '0299', I_DETAL = '会计' where I_ID = '0201-001'"
+            << "tabItem I_ID=0201-001 I_DETAL: does not decipher (not a cipher text)";
+        QTest::newRow("question of a chapter of an unknown course") << "update tabZhangJie set M_ID = '09' where Z_ID = '0291'"
+                                                                    << "tabItem I_ID=0291-001 Z_ID: chapter \"0291\" is not in tabZhangJie";
+        QTest::newRow("sub-question of no question")
+            << "update tabExItem set I_ID = '0201-999' where I_ID = '0201-005' and EX_No = 2"
+            << "tabExItem I_ID=0201-999 EX_No=2 I_ID: question \"0201-999\" is not in tabItem";
         QTest::newRow("sub-questions of a plain question")
             << "update tabExItem set I_ID = '0201-001' where I_ID = '0201-005' and EX_No = 1"
             << "tabExItem I_ID=0201-001 EX_No=1 I_ID: question \"0201-001\" is not a case question";
@@ -721,7 +852,24 @@ private slots:
             << "update tabExItem set EX_No = 1 where I_ID = '0201-005' and EX_No = 2"
             << "tabExItem I_ID=0201-005 EX_No=1 EX_No: number 1 is used twice in the question";
         QTest::newRow("sub-question number 0") << "update tabExItem set EX_No = 0 where I_ID = '0201-005' and EX_No = 1"
-                                               << "tabExItem I_ID=0201-005 EX_No=0 EX_No: number 0 is below 1";
+                                               << "tabExItem I_ID=0201-005 EX_No=0 EX_No: must be a whole number from 1 to 1000, not 0";
+        // Another tool may store any number as a score.
+        QTest::newRow("score past int after x100") << "update tabItem set I_SCORE = 1000000000 where I_ID = '0201-001'"
+                                                   << "tabItem I_ID=0201-001 I_SCORE: must be a whole number from 0 to 1000, not 1000000000";
+        QTest::newRow("negative score") << "update tabItem set I_SCORE = -5 where I_ID = '0201-002'"
+                                        << "tabItem I_ID=0201-002 I_SCORE: must be a whole number from 0 to 1000, not -5";
+        QTest::newRow("fractional score") << "update tabItem set I_SCORE = 2.5 where I_ID = '0201-002'"
+                                          << "tabItem I_ID=0201-002 I_SCORE: must be a whole number from 0 to 1000, not \"2.5\"";
+        QTest::newRow("sub-question score past the most")
+            << "update tabExItem set EX_SCORE = 5000000000 where I_ID = '0201-005' and EX_No = 2"
+            << "tabExItem I_ID=0201-005 EX_No=2 EX_SCORE: must be a whole number from 0 to 1000, not 5000000000";
+        QTest::newRow("sub-question scores add up past the most")
+            << "update tabExItem set EX_SCORE = 600 where I_ID = '0201-005'"
+            << "tabItem I_ID=0201-005 (rows of tabExItem): the sub-questions' scores add up to 1200";
+        QTest::newRow("unbalanced entry key")
+            << QStringLiteral("update tabItem set I_A = '%1' where I_ID = '0201-004'")
+                   .arg(TDataModuleMain::EcStr(QStringLiteral("借:库存现金=1000;贷:银行存款=999.99")))
+            << "tabItem I_ID=0201-004 I_A: debits 1000.00 and credits 999.99 do not balance";
         QTest::newRow("entry key of an unknown account") << "delete from tabKeMu where C_NAME = '库存现金'"
                                                          << "tabItem I_ID=0201-004 I_A: entry line 1: account \"库存现金\" is not in tabKeMu";
         QTest::newRow("unknown chapter kind") << "update tabZhangJie set M_Type = '3' where Z_ID = '0291'"
@@ -741,6 +889,56 @@ private slots:
         QCOMPARE(run.code, 1);
         QVERIFY2(run.err.contains(expected), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
+    }
+
+    // A picture name is looked up in the bank's folder and copied into the export's pictures/,
+    // never anywhere else, whatever a bank from elsewhere says.
+    void exportStaysInItsFolders_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("up two folders") << "../../escape.png";
+        QTest::newRow("up one folder") << "../escape.png";
+        QTest::newRow("absolute") << "/etc/passwd";
+        QTest::newRow("parent") << "..";
+        QTest::newRow("sub-folder") << "sub/p.png";
+        QTest::newRow("backslash") << "..\\escape.png";
+    }
+
+    void exportStaysInItsFolders()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString db = tmp.filePath(QStringLiteral("bank/Data/sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), db}).code, 0);
+        // Files the name would reach from the bank's folder.
+        for (const QString &outside : {QStringLiteral("escape.png"), QStringLiteral("bank/escape.png"),
+                                       QStringLiteral("bank/Data/sub/p.png")}) {
+            QDir(tmp.path()).mkpath(QFileInfo(outside).path());
+            QFile f(tmp.filePath(outside));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("outside");
+        }
+        alter(db, QStringLiteral("update tabItem set I_PIC = '%1' where I_ID = '0291-001'").arg(name));
+        const QStringList before = filesUnder(tmp.path());
+
+        const QString out = tmp.filePath(QStringLiteral("out/e"));
+        const Run run = qbank({QStringLiteral("export"), db, QStringLiteral("-o"), out});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("picture \"%1\" is not a plain file name; not copied").arg(name)),
+                 qPrintable(run.err));
+        // Only the export's own files are new, and none is a picture.
+        QStringList after = filesUnder(tmp.path());
+        for (const QString &file : before)
+            after.removeOne(file);
+        QCOMPARE(after, (QStringList{QStringLiteral("out/e/accounts.json"), QStringLiteral("out/e/courses/01.json"),
+                                     QStringLiteral("out/e/courses/02.json"), QStringLiteral("out/e/pages.json")}));
+        QCOMPARE(contents(tmp.filePath(QStringLiteral("escape.png"))), QByteArray("outside"));
+
+        const Run check = qbank({QStringLiteral("check"), db});
+        QCOMPARE(check.code, 1);
+        QVERIFY2(check.err.contains(QStringLiteral("tabItem I_ID=0291-001 I_PIC: picture \"%1\" must be a plain file name").arg(name)),
+                 qPrintable(check.err));
     }
 
     void checkLooksForPicturesNextToTheBank()
@@ -822,17 +1020,20 @@ private slots:
         QVERIFY(qAbs(share(QStringLiteral("'3'")) - 0.30) <= slack);
         QVERIFY(qAbs(share(QStringLiteral("'4','5'")) - 0.05) <= slack);
 
-        // A course has one analysis type: calculations in the first, cases in the second.
+        // Every course has both analysis types, so a random exam draws two of each; its papers
+        // hold its own: calculations in the first course, cases in the second.
         for (int c = 0; c < courses; ++c) {
             const QString course = synthCourseId(c);
-            const auto ofType = [&](const char *type) {
+            const auto ofType = [&](const char *type, const char *kind) {
                 return scalar(QStringLiteral("select count(*) from tabItem a join tabZhangJie b on a.Z_ID = b.Z_ID "
-                                             "where b.M_ID = '%1' and a.I_TYPE = '%2'")
-                                  .arg(course, QLatin1String(type)));
+                                             "where b.M_ID = '%1' and a.I_TYPE = '%2' and b.M_Type = '%3'")
+                                  .arg(course, QLatin1String(type), QLatin1String(kind)));
             };
-            QCOMPARE(ofType(c % 2 == 0 ? "5" : "4"), 0);
-            if (questions / courses >= 20)
-                QVERIFY(ofType(c % 2 == 0 ? "4" : "5") > 0);
+            if (questions / courses >= 40) {
+                QVERIFY(ofType("4", "1") > 0);
+                QVERIFY(ofType("5", "1") > 0);
+            }
+            QCOMPARE(ofType(c % 2 == 0 ? "5" : "4", "2"), 0);
         }
         QCOMPARE(scalar(QStringLiteral("select count(*) from tabItem a left join tabExItem x on a.I_ID = x.I_ID "
                                        "where a.I_TYPE = '5' and x.I_ID is null")),
@@ -921,6 +1122,26 @@ private slots:
         QCOMPARE(qbank({QStringLiteral("decipher"), QStringLiteral("-")}).out, QStringLiteral("-\n"));
     }
 
+    // A text the code page cannot hold would decipher to something else: it is named, its
+    // line left empty so the others still pair up, and the run fails.
+    void encipherRefusesTextOutsideTheCodePage()
+    {
+        const Run run = qbank({QStringLiteral("encipher")}, QStringLiteral("会计\n答对了😀\n价格¥5\n借\n"));
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("line 2: character \"😀\" (U+1F600, at 4) is not in the GBK code page")),
+                 qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("line 3: character \"¥\" (U+00A5, at 3)")), qPrintable(run.err));
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(TDataModuleMain::DcStr(lines.at(0)), QStringLiteral("会计"));
+        QVERIFY(lines.at(1).isEmpty() && lines.at(2).isEmpty());
+        QCOMPARE(TDataModuleMain::DcStr(lines.at(3)), QStringLiteral("借"));
+
+        const Run one = qbank({QStringLiteral("encipher"), QStringLiteral("😀")});
+        QCOMPARE(one.code, 1);
+        QVERIFY2(one.err.contains(QStringLiteral("text 1: character \"😀\"")), qPrintable(one.err));
+    }
+
     void sampleBankBuildsAndChecksClean()
     {
         const QString source = sampleSource();
@@ -933,6 +1154,22 @@ private slots:
         const Run check = qbank({QStringLiteral("check"), db});
         QVERIFY2(check.code == 0, qPrintable(check.err));
         QVERIFY(check.out.contains(QStringLiteral(": ok: ")));
+
+        // Exported a chapter at a time, the bank says what its source says.
+        const QString exported = tmp.filePath(QStringLiteral("export"));
+        const Run run = qbank({QStringLiteral("export"), db, QStringLiteral("-o"), exported});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QStringList sources = QDir(QDir(source).filePath(QStringLiteral("courses"))).entryList({QStringLiteral("*.json")});
+        QCOMPARE(filesUnder(QDir(exported).filePath(QStringLiteral("courses"))).size(), sources.size());
+        for (const QString &name : sources) {
+            const QJsonObject original = QJsonDocument::fromJson(contents(QDir(source).filePath(QStringLiteral("courses/") + name))).object();
+            const QString id = original.value(QStringLiteral("id")).toString();
+            QCOMPARE(QJsonDocument::fromJson(contents(QDir(exported).filePath(QStringLiteral("courses/%1.json").arg(id)))).object(),
+                     original);
+        }
+        for (const char *name : {"accounts.json", "pages.json"})
+            QCOMPARE(QJsonDocument::fromJson(contents(QDir(exported).filePath(QLatin1String(name)))).object(),
+                     QJsonDocument::fromJson(contents(QDir(source).filePath(QLatin1String(name)))).object());
     }
 };
 

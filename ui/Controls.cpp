@@ -1,16 +1,40 @@
 #include "ui/Controls.h"
 
+#include "ui/WrapCheckBox.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    // Taken here, so the press does not reach the picture or panel underneath.
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}
 
 namespace Controls {
 
@@ -85,6 +109,28 @@ QRadioButton *radioButton(QWidget *parent, const QString &name, const QString &c
     auto *r = new QRadioButton(caption, parent);
     setName(r, name);
     return r;
+}
+
+WrapCheckBox *optionBox(QWidget *parent, const QString &name, const QString &tip)
+{
+    auto *box = new WrapCheckBox(parent);
+    setName(box, name);
+    box->setFocusPolicy(Qt::TabFocus);
+    if (!tip.isEmpty())
+        box->setToolTip(tip);
+    return box;
+}
+
+ClickLabel *clickLabel(QWidget *parent, const QString &name, const QString &text, const QString &tip)
+{
+    auto *l = new ClickLabel(parent);
+    setName(l, name);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setCursor(Qt::PointingHandCursor);
+    if (!tip.isEmpty())
+        l->setToolTip(tip);
+    return l;
 }
 
 QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value, const QString &tip)

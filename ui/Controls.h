@@ -1,4 +1,5 @@
 #pragma once
+#include <QLabel>
 #include <QSize>
 #include <QString>
 #include <Qt>
@@ -14,6 +15,22 @@ class QSpinBox;
 class QTableWidget;
 class QToolButton;
 class QWidget;
+class WrapCheckBox;
+
+// A label that reports a left click released over it: picture hotspots and answer-card cells.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
 
 // Design-time controls of the windows: each made with its parent and objectName (and caption
 // and tip where it has them); an empty name leaves the control unnamed. Run-time buttons come
@@ -45,6 +62,12 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int fixedWidth = 0);
 // Radio buttons exclude the others of the same parent.
 QRadioButton *radioButton(QWidget *parent, const QString &name, const QString &caption);
+// An answer option: its caption wraps onto further lines within the width it is given, and
+// the whole box, caption included, takes the click. Taken by Tab, not by a click.
+WrapCheckBox *optionBox(QWidget *parent, const QString &name, const QString &tip = QString());
+// A clickable label with a hand cursor (hotspots over pictures, answer-card cells).
+ClickLabel *clickLabel(QWidget *parent, const QString &name, const QString &text = QString(),
+                       const QString &tip = QString());
 // Wide enough for four digits beside its arrows.
 QSpinBox *spinBox(QWidget *parent, const QString &name, int minimum, int maximum, int value,
                   const QString &tip = QString());

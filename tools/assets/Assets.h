@@ -17,5 +17,5 @@ struct Asset
 QList<Asset> drawGlyphs();           // top-bar glyphs 1-1.bmp, 1-3.bmp … 1-9.bmp
 QList<Asset> drawScreens();          // start picture 1-11.jpg, Login.bmp
 QList<Asset> drawTipBadges();        // r_*.bmp of the practice and exam windows
-QList<Asset> drawExamPictures();     // 2-1.jpg … 2-8.jpg
+QList<Asset> drawExamPictures();     // 2-1.jpg … 2-10.jpg
 QList<Asset> drawQuestionPictures(); // q_*.png of the sample bank

@@ -1,6 +1,6 @@
-// The exam window's pictures: four introductory screens (1000 × 650) and the frame of the exam
-// screen. The window lays transparent 89 × 31 hotspots over the screens at fixed places, so
-// each drawn button occupies exactly its hotspot's box.
+// The exam window's pictures: four introductory screens (1000 × 650), the frame of the exam
+// screen, and its navigation and font-size bars. The window lays transparent hotspots over the
+// screens and bars at fixed places, so each drawn button occupies exactly its hotspot's box.
 #include "Assets.h"
 #include "Paint.h"
 
@@ -335,6 +335,77 @@ QImage cardLegend()
     return image;
 }
 
+// A left- (-1) or right-pointing (+1) triangle, doubled against a bar for first and last.
+void arrow(QPainter &p, const QPointF &tip, int direction, bool toTheEnd, const QColor &colour)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    const qreal d = direction;
+    p.drawPolygon(QPolygonF({tip, tip + QPointF(-7 * d, -5), tip + QPointF(-7 * d, 5)}));
+    if (toTheEnd)
+        p.drawRect(QRectF(tip.x() + (d > 0 ? 0.5 : -2.5), tip.y() - 5, 2, 10));
+    p.restore();
+}
+
+// The bottom bar's navigation: first, previous, next and last question, on the bar's colour.
+QImage navigation()
+{
+    QImage image = newCanvas(440, 40, Ink::Mist);
+    QPainter p(&image);
+    prepare(p);
+    struct Nav
+    {
+        QRect place;
+        QString caption;
+        int direction;
+        bool toTheEnd;
+    };
+    const Nav buttons[] = {
+        {QRect(4, 4, 100, 32), QStringLiteral("第一题"), -1, true},
+        {QRect(112, 4, 100, 32), QStringLiteral("上一题"), -1, false},
+        {QRect(228, 4, 100, 32), QStringLiteral("下一题"), 1, false},
+        {QRect(336, 4, 100, 32), QStringLiteral("最后一题"), 1, true},
+    };
+    for (const Nav &b : buttons) {
+        const bool next = b.direction > 0;
+        button(p, b.place, QString(), next ? ButtonKind::Primary : ButtonKind::Secondary);
+        const QColor ink = next ? Ink::Paper : QColor(28, 78, 112);
+        const QRectF r(b.place);
+        const int captionWidth = b.caption.size() * 15;
+        const qreal left = r.center().x() - (captionWidth + 16) / 2.0;
+        if (next) {
+            text(p, QRectF(left, r.top(), captionWidth, r.height()), Qt::AlignCenter, b.caption,
+                 uiFont(15, true), ink);
+            arrow(p, QPointF(left + captionWidth + 14, r.center().y()), 1, b.toTheEnd, ink);
+        } else {
+            arrow(p, QPointF(left + 2, r.center().y()), -1, b.toTheEnd, ink);
+            text(p, QRectF(left + 16, r.top(), captionWidth, r.height()), Qt::AlignCenter, b.caption,
+                 uiFont(15, true), ink);
+        }
+    }
+    return image;
+}
+
+// The bottom bar's font size: smaller, the size the exam began with, larger.
+QImage fontSize()
+{
+    QImage image = newCanvas(236, 40, Ink::Mist);
+    QPainter p(&image);
+    prepare(p);
+    text(p, QRectF(0, 0, 60, 40), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("字号"),
+         uiFont(15, true), Ink::Muted);
+    const std::pair<QRect, int> buttons[] = {
+        {QRect(64, 4, 52, 32), 13}, {QRect(122, 4, 52, 32), 16}, {QRect(180, 4, 52, 32), 19}};
+    const QString captions[] = {QStringLiteral("A−"), QStringLiteral("A"), QStringLiteral("A+")};
+    for (int i = 0; i < 3; ++i) {
+        button(p, buttons[i].first, QString(), ButtonKind::Secondary);
+        text(p, QRectF(buttons[i].first), Qt::AlignCenter, captions[i], uiFont(buttons[i].second, true),
+             QColor(28, 78, 112));
+    }
+    return image;
+}
+
 }
 
 QList<Asset> drawExamPictures()
@@ -348,5 +419,7 @@ QList<Asset> drawExamPictures()
         {AssetDir::Image, QStringLiteral("2-6.jpg"), topRight()},
         {AssetDir::Image, QStringLiteral("2-7.jpg"), cardHead()},
         {AssetDir::Image, QStringLiteral("2-8.jpg"), cardLegend()},
+        {AssetDir::Image, QStringLiteral("2-9.jpg"), navigation()},
+        {AssetDir::Image, QStringLiteral("2-10.jpg"), fontSize()},
     };
 }

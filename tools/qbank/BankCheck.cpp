@@ -3,6 +3,7 @@
 #include "tools/qbank/BankModel.h"
 
 #include "platform/AnsiCodec.h"
+#include "store/UnitDM.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -83,12 +85,40 @@ bool isAmount(const QString &text)
     return amount.match(text).hasMatch();
 }
 
+// An entry amount in whole cents: at most two decimal places, and small enough that a few
+// hundred lines add up without overflow.
+std::optional<qint64> cents(const QString &amount)
+{
+    if (!isAmount(amount))
+        return std::nullopt;
+    const bool negative = amount.startsWith(QLatin1Char('-'));
+    const QString digits = negative ? amount.mid(1) : amount;
+    const QString whole = digits.section(QLatin1Char('.'), 0, 0);
+    QString fraction = digits.section(QLatin1Char('.'), 1);
+    if (fraction.size() > 2 || whole.size() > 13)
+        return std::nullopt;
+    fraction = fraction.leftJustified(2, QLatin1Char('0'));
+    const qint64 value = whole.toLongLong() * 100 + fraction.toLongLong();
+    return negative ? -value : value;
+}
+
+QString yuan(qint64 cents)
+{
+    const qint64 magnitude = cents < 0 ? -cents : cents;
+    return QStringLiteral("%1%2.%3")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
 bool isPresent(const QStringList &options, int i)
 {
     return i < options.size() && !options.at(i).isEmpty();
 }
 
-class Checker
+}
+
+class BankChecker::Checker
 {
 public:
     Checker(const BankSource &bank, const QString &pictureDir, BankProblems &problems)
@@ -99,15 +129,40 @@ public:
                 m_accounts.insert(child.name);
     }
 
-    void run()
+    void checkHeader()
     {
         checkAccounts();
         for (const BankPage &page : m_bank.guide)
             checkPage(page);
         for (const BankPage &page : m_bank.help)
             checkPage(page);
-        for (const SourceCourse &course : m_bank.courses)
-            checkCourse(course);
+    }
+
+    void checkCourse(const SourceCourse &course)
+    {
+        required(course.place, QStringLiteral("id"), course.id);
+        required(course.place, QStringLiteral("name"), course.name);
+        unique(m_courseIds, course.id, QStringLiteral("course"), course.place);
+    }
+
+    void checkChapter(const SourceChapter &chapter)
+    {
+        required(chapter.place, QStringLiteral("id"), chapter.id);
+        required(chapter.place, QStringLiteral("name"), chapter.name);
+        unique(m_chapterIds, chapter.id, QStringLiteral("chapter"), chapter.place);
+        if (chapter.kind != QLatin1String("1") && chapter.kind != QLatin1String("2"))
+            problem(chapter.place, QStringLiteral("kind"),
+                    chapter.place.row
+                        ? QStringLiteral("kind \"%1\" is neither \"1\" (chapter) nor \"2\" (paper)").arg(chapter.kind)
+                        : QStringLiteral("kind \"%1\" is neither \"chapter\" nor \"paper\"").arg(chapter.kind));
+        for (const BankHandout &handout : chapter.handouts)
+            required(handout.place, QStringLiteral("page"), handout.page);
+    }
+
+    void checkQuestions(const QList<SourceQuestion> &questions)
+    {
+        for (const SourceQuestion &question : questions)
+            checkQuestion(question);
     }
 
 private:
@@ -129,30 +184,29 @@ private:
             seen.insert(id, place);
     }
 
+    // True when reading already found this field missing or of the wrong kind: what follows
+    // from that is not reported again.
+    bool reported(const BankPlace &place, const QString &field) const { return m_problems.has(place, field); }
+
     void required(const BankPlace &place, const QString &field, const QString &value)
     {
-        if (value.isEmpty() && !m_problems.has(place.at(field)))
+        if (value.isEmpty() && !reported(place, field))
             problem(place, field, QStringLiteral("is empty"));
+    }
+
+    // Whole numbers in a range; a source reports what is not one while reading it.
+    void inRange(const BankPlace &place, const QString &field, qint64 value, qint64 low, qint64 high)
+    {
+        if ((value < low || value > high) && !reported(place, field))
+            problem(place, field, QStringLiteral("must be a whole number from %1 to %2, not %3").arg(low).arg(high).arg(value));
     }
 
     // Every enciphered text must survive the code page; a text that does not is stored plain.
     void storable(const BankPlace &place, const QString &field, const QString &text)
     {
-        if (text.isEmpty() || AnsiCodec::canEncode(text))
-            return;
-        const QList<uint> points = text.toUcs4();
-        for (qsizetype i = 0; i < points.size(); ++i) {
-            const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&points[i]), 1);
-            if (!AnsiCodec::canEncode(one)) {
-                problem(place, field,
-                        QStringLiteral("character \"%1\" (U+%2, at %3) is not in the GBK code page")
-                            .arg(one)
-                            .arg(QStringLiteral("%1").arg(points[i], 4, 16, QLatin1Char('0')).toUpper())
-                            .arg(i + 1));
-                return;
-            }
-        }
-        problem(place, field, QStringLiteral("text is not in the GBK code page"));
+        const QString what = codePageProblem(text);
+        if (!what.isEmpty())
+            problem(place, field, what);
     }
 
     void checkAccounts()
@@ -178,27 +232,6 @@ private:
         required(page.place, QStringLiteral("page"), page.page);
     }
 
-    void checkCourse(const SourceCourse &course)
-    {
-        required(course.place, QStringLiteral("id"), course.id);
-        required(course.place, QStringLiteral("name"), course.name);
-        unique(m_courseIds, course.id, QStringLiteral("course"), course.place);
-        for (const SourceChapter &chapter : course.chapters) {
-            required(chapter.place, QStringLiteral("id"), chapter.id);
-            required(chapter.place, QStringLiteral("name"), chapter.name);
-            unique(m_chapterIds, chapter.id, QStringLiteral("chapter"), chapter.place);
-            if (chapter.kind != QLatin1String("1") && chapter.kind != QLatin1String("2"))
-                problem(chapter.place, QStringLiteral("kind"),
-                        chapter.place.row
-                            ? QStringLiteral("kind \"%1\" is neither \"1\" (chapter) nor \"2\" (paper)").arg(chapter.kind)
-                            : QStringLiteral("kind \"%1\" is neither \"chapter\" nor \"paper\"").arg(chapter.kind));
-            for (const BankHandout &handout : chapter.handouts)
-                required(handout.place, QStringLiteral("page"), handout.page);
-            for (const SourceQuestion &question : chapter.questions)
-                checkQuestion(question);
-        }
-    }
-
     void checkQuestion(const SourceQuestion &sq)
     {
         const BankQuestion &q = sq.q;
@@ -206,8 +239,7 @@ private:
         required(at, QStringLiteral("id"), q.id);
         unique(m_questionIds, q.id, QStringLiteral("question"), at);
         required(at, QStringLiteral("text"), q.text);
-        if (q.score < 0)
-            problem(at, QStringLiteral("score"), QStringLiteral("score %1 is below 0").arg(q.score));
+        inRange(at, QStringLiteral("score"), q.score, 0, TDataModuleMain::MaxScore);
         storable(at, QStringLiteral("text"), q.text);
         storable(at, QStringLiteral("answer"), q.answer);
         storable(at, QStringLiteral("explanation"), q.explanation);
@@ -218,15 +250,24 @@ private:
         } else if (q.type == QLatin1String("4")) {
             checkKeys(at, q.options);
         } else if (q.type == QLatin1String("5")) {
-            if (q.subquestions.isEmpty())
-                problem(at, QStringLiteral("subquestions"), QStringLiteral("a case question needs sub-questions"));
+            const QString subquestions = QStringLiteral("subquestions");
+            if (q.subquestions.isEmpty() && !reported(at, subquestions))
+                problem(at, subquestions, QStringLiteral("a case question needs sub-questions"));
             QHash<int, BankPlace> numbers;
+            qint64 sum = 0;
             for (qsizetype i = 0; i < q.subquestions.size(); ++i) {
                 const BankPlace &subAt = i < sq.subPlaces.size() ? sq.subPlaces.at(i) : at;
                 checkNumber(subAt, q.subquestions.at(i).no, numbers);
                 checkSub(subAt, q.subquestions.at(i));
+                sum += q.subquestions.at(i).score;
             }
-        } else {
+            // The program adds the sub-questions' points up for the question.
+            if (sum > TDataModuleMain::MaxScore)
+                problem(at, subquestions,
+                        QStringLiteral("the sub-questions' scores add up to %1; together they must be from 0 to %2")
+                            .arg(sum)
+                            .arg(TDataModuleMain::MaxScore));
+        } else if (!reported(at, QStringLiteral("type"))) {
             problem(at, QStringLiteral("type"), QStringLiteral("unknown type \"%1\" (types are \"1\" to \"5\")").arg(q.type));
         }
     }
@@ -235,8 +276,10 @@ private:
     void checkNumber(const BankPlace &at, int no, QHash<int, BankPlace> &numbers)
     {
         const QString field = QStringLiteral("no");
-        if (no < 1) {
-            problem(at, field, QStringLiteral("number %1 is below 1").arg(no));
+        if (reported(at, field))
+            return;
+        if (no < 1 || no > MaxSubNumber) {
+            inRange(at, field, no, 1, MaxSubNumber);
             return;
         }
         const auto first = numbers.constFind(no);
@@ -252,11 +295,10 @@ private:
         storable(at, QStringLiteral("text"), s.text);
         storable(at, QStringLiteral("answer"), s.answer);
         storable(at, QStringLiteral("explanation"), s.explanation);
-        if (s.score < 0)
-            problem(at, QStringLiteral("score"), QStringLiteral("score %1 is below 0").arg(s.score));
+        inRange(at, QStringLiteral("score"), s.score, 0, TDataModuleMain::MaxScore);
         if (s.type == QLatin1String("1") || s.type == QLatin1String("2") || s.type == QLatin1String("3"))
             checkChoice(at, s.type, s.options, s.answer);
-        else
+        else if (!reported(at, QStringLiteral("type")))
             problem(at, QStringLiteral("type"),
                     QStringLiteral("unknown sub-question type \"%1\" (types are \"1\" to \"3\")").arg(s.type));
     }
@@ -271,10 +313,13 @@ private:
             if (i < 6)
                 storable(at, QStringLiteral("options.") + letter(i), options.at(i));
         }
+        // Options that could not be read say nothing about the answer.
+        if (reported(at, QStringLiteral("options")))
+            return;
         if (present < 2)
             problem(at, QStringLiteral("options"), QStringLiteral("a choice question needs at least two options"));
         if (answer.isEmpty()) {
-            if (!m_problems.has(at.at(QStringLiteral("answer"))))
+            if (!reported(at, QStringLiteral("answer")))
                 problem(at, QStringLiteral("answer"), QStringLiteral("answer is empty"));
             return;
         }
@@ -302,11 +347,13 @@ private:
                     QStringLiteral("a %1 answer takes one letter, not \"%2\"")
                         .arg(type == QLatin1String("1") ? QStringLiteral("single-choice") : QStringLiteral("true/false"),
                              answer));
-        QSet<QChar> reported;
+        QSet<QChar> named;
         for (const QChar c : answer) {
-            if (!isPresent(options, int(Letters.indexOf(c))) && !reported.contains(c)) {
+            // An option that could not be read is reported as such, not again as absent.
+            if (!isPresent(options, int(Letters.indexOf(c))) && !named.contains(c)
+                && !reported(at, QStringLiteral("options.") + c)) {
                 problem(at, field, QStringLiteral("letter \"%1\" names an absent option").arg(c));
-                reported.insert(c);
+                named.insert(c);
             }
         }
     }
@@ -315,6 +362,8 @@ private:
     // sub-questions 1, 2, 4 ... by their places. Absent places after the last key are dropped.
     void checkKeys(const BankPlace &at, const QStringList &keys)
     {
+        if (reported(at, QStringLiteral("keys")))
+            return;
         const auto absent = [](const QString &key) { return key == QLatin1String("-"); };
         qsizetype places = keys.size();
         while (places > 0 && absent(keys.at(places - 1)))
@@ -333,7 +382,7 @@ private:
         for (qsizetype i = 0; i < std::min<qsizetype>(places, 6); ++i) {
             const QString field = QStringLiteral("keys[%1]").arg(i);
             const QString &key = keys.at(i);
-            if (absent(key))
+            if (absent(key) || reported(at, field))
                 continue;
             if (key.isEmpty()) {
                 problem(at, field, QStringLiteral("key is empty (write \"-\" for an absent sub-question)"));
@@ -361,6 +410,10 @@ private:
         QStringList lines = key.split(QLatin1Char(';'));
         if (lines.size() > 1 && lines.last().isEmpty())
             lines.removeLast(); // a trailing ";" is allowed
+        // Sums of each side in cents, and their line counts; unknown once a line is unreadable.
+        qint64 debit = 0, credit = 0;
+        int debitLines = 0, creditLines = 0;
+        bool readable = true;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QString &text = lines.at(i);
             const auto m = line.match(text);
@@ -369,27 +422,54 @@ private:
                         QStringLiteral("entry line %1 \"%2\" does not read 借:account=amount or 贷:account=amount")
                             .arg(i + 1)
                             .arg(text));
+                readable = false;
                 continue;
             }
-            if (!isAmount(m.captured(3)))
+            const QString amount = m.captured(3);
+            const std::optional<qint64> value = cents(amount);
+            if (!isAmount(amount))
                 problem(at, field,
-                        QStringLiteral("entry line %1: amount \"%2\" is not a plain decimal number")
+                        QStringLiteral("entry line %1: amount \"%2\" is not a plain decimal number").arg(i + 1).arg(amount));
+            else if (!value)
+                problem(at, field,
+                        QStringLiteral("entry line %1: amount \"%2\" is not in yuan and fen (at most two decimal "
+                                       "places, below 10000000000000)")
                             .arg(i + 1)
-                            .arg(m.captured(3)));
+                            .arg(amount));
             if (m_bank.accountsKnown && !m_accounts.contains(m.captured(2)))
                 problem(at, field,
                         QStringLiteral("entry line %1: account \"%2\" is not in %3")
                             .arg(i + 1)
                             .arg(m.captured(2), m_bank.accountsName));
+            if (!value) {
+                readable = false;
+                continue;
+            }
+            if (m.captured(1) == QStringLiteral("借")) {
+                debit += *value;
+                ++debitLines;
+            } else {
+                credit += *value;
+                ++creditLines;
+            }
         }
+        if (!readable)
+            return;
+        // Every entry has a debit and a credit side, and the two sides are equal.
+        if (creditLines == 0)
+            problem(at, field, QStringLiteral("the entry has debit (借) lines only; it needs credit (贷) lines too"));
+        else if (debitLines == 0)
+            problem(at, field, QStringLiteral("the entry has credit (贷) lines only; it needs debit (借) lines too"));
+        else if (debit != credit)
+            problem(at, field,
+                    QStringLiteral("debits %1 and credits %2 do not balance").arg(yuan(debit), yuan(credit)));
     }
 
     void checkPicture(const BankPlace &at, const QString &picture)
     {
         if (picture.isEmpty())
             return;
-        if (picture.contains(QLatin1Char('/')) || picture.contains(QLatin1Char('\\'))
-            || picture == QLatin1String(".") || picture == QLatin1String("..")) {
+        if (!isPlainFileName(picture)) {
             problem(at, QStringLiteral("picture"),
                     QStringLiteral("picture \"%1\" must be a plain file name").arg(picture));
             return;
@@ -407,8 +487,6 @@ private:
     QHash<QString, BankPlace> m_chapterIds;
     QHash<QString, BankPlace> m_questionIds;
 };
-
-}
 
 BankPlace BankPlace::child(const QString &segment) const
 {
@@ -441,40 +519,87 @@ void BankProblems::add(const BankPlace &place, const QString &field, const QStri
     add(place.at(field), what);
 }
 
-bool BankProblems::has(const QString &place) const
-{
-    const QString prefix = place + QStringLiteral(": ");
-    for (const QString &line : m_lines)
-        if (line.startsWith(prefix))
-            return true;
-    return false;
-}
-
 void BankProblems::add(const QString &place, const QString &what)
 {
     m_lines << place + QStringLiteral(": ") + what;
+    m_places.insert(place);
 }
 
-int BankSource::chapterCount() const
+BankChecker::BankChecker(const BankSource &catalogue, const QString &pictureDir, BankProblems &problems)
+    : d(std::make_unique<Checker>(catalogue, pictureDir, problems))
 {
-    int n = 0;
-    for (const SourceCourse &course : courses)
-        n += int(course.chapters.size());
-    return n;
 }
 
-int BankSource::questionCount() const
+BankChecker::~BankChecker() = default;
+
+void BankChecker::checkHeader()
 {
-    int n = 0;
-    for (const SourceCourse &course : courses)
-        for (const SourceChapter &chapter : course.chapters)
-            n += int(chapter.questions.size());
-    return n;
+    d->checkHeader();
+}
+
+void BankChecker::checkCourse(const SourceCourse &course)
+{
+    d->checkCourse(course);
+}
+
+void BankChecker::checkChapter(const SourceChapter &chapter)
+{
+    d->checkChapter(chapter);
+}
+
+void BankChecker::checkQuestions(const QList<SourceQuestion> &questions)
+{
+    d->checkQuestions(questions);
 }
 
 void validateBank(const BankSource &bank, const QString &pictureDir, BankProblems &problems)
 {
-    Checker(bank, pictureDir, problems).run();
+    BankChecker checker(bank, pictureDir, problems);
+    checker.checkHeader();
+    for (const SourceCourse &course : bank.courses) {
+        checker.checkCourse(course);
+        for (const SourceChapter &chapter : course.chapters) {
+            checker.checkChapter(chapter);
+            checker.checkQuestions(chapter.questions);
+        }
+    }
+}
+
+void BankCounts::addCatalogue(const BankSource &bank)
+{
+    courses += int(bank.courses.size());
+    for (const SourceCourse &course : bank.courses)
+        chapters += int(course.chapters.size());
+    for (const BankAccount &account : bank.accounts)
+        accounts += int(account.children.size());
+    pages += int(bank.guide.size() + bank.help.size());
+}
+
+void BankCounts::addQuestions(const QList<SourceQuestion> &list)
+{
+    for (const SourceQuestion &sq : list) {
+        ++questions;
+        const int type = sq.q.type.size() == 1 ? sq.q.type.at(0).unicode() - u'0' : 0;
+        ++byType[type >= 1 && type <= 5 ? type : 0];
+        pictures += sq.q.picture.isEmpty() ? 0 : 1;
+    }
+}
+
+QString BankCounts::summary() const
+{
+    return QStringLiteral("%1 courses, %2 chapters and papers, %3 questions (%4 single, %5 multiple, %6 true/false, "
+                          "%7 calculation, %8 case), %9 accounts, %10 pages, %11 questions with a picture")
+        .arg(courses)
+        .arg(chapters)
+        .arg(questions)
+        .arg(byType[1])
+        .arg(byType[2])
+        .arg(byType[3])
+        .arg(byType[4])
+        .arg(byType[5])
+        .arg(accounts)
+        .arg(pages)
+        .arg(pictures);
 }
 
 QStringList missingPages(const BankSource &bank, const QStringList &htmlDirs)
@@ -500,15 +625,26 @@ QStringList missingPages(const BankSource &bank, const QStringList &htmlDirs)
     return warnings;
 }
 
-QStringList pictureNames(const BankSource &bank)
+QString codePageProblem(const QString &text)
 {
-    QStringList names;
-    for (const SourceCourse &course : bank.courses)
-        for (const SourceChapter &chapter : course.chapters)
-            for (const SourceQuestion &question : chapter.questions)
-                if (!question.q.picture.isEmpty() && !names.contains(question.q.picture))
-                    names << question.q.picture;
-    return names;
+    if (text.isEmpty() || AnsiCodec::canEncode(text))
+        return QString();
+    const QList<uint> points = text.toUcs4();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&points[i]), 1);
+        if (!AnsiCodec::canEncode(one))
+            return QStringLiteral("character \"%1\" (U+%2, at %3) is not in the GBK code page")
+                .arg(one)
+                .arg(QStringLiteral("%1").arg(points[i], 4, 16, QLatin1Char('0')).toUpper())
+                .arg(i + 1);
+    }
+    return QStringLiteral("text is not in the GBK code page");
+}
+
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 void writeBank(const BankSource &bank, BankWriter &writer)

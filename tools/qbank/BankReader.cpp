@@ -1,24 +1,32 @@
-// Reading a built bank back into its plain form, with every enciphered text checked.
+// Reading a built bank back into its plain form, a chapter at a time, with every enciphered
+// text checked.
 #include "tools/qbank/BankModel.h"
 
 #include "store/UnitDM.h"
 #include "store/UnitEncrypt.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <cmath>
 
 namespace {
 
 const char *const OptionColumns[] = {"A", "B", "C", "D", "E", "F"};
 
-class Reader
+using SubRows = QHash<QString, QList<std::pair<BankSubQuestion, BankPlace>>>;
+
+}
+
+class BankFileReader::Reader
 {
 public:
     Reader(TDataModuleMain &dm, BankProblems &problems) : m_db(dm.database()), m_problems(problems) {}
 
-    BankSource read()
+    BankSource catalogue()
     {
         BankSource bank;
         bank.accountsName = QStringLiteral("tabKeMu");
@@ -29,12 +37,48 @@ public:
         return bank;
     }
 
+    QList<SourceQuestion> readChapter(const SourceChapter &chapter)
+    {
+        // A repeated chapter identifier: its questions went to the first chapter of that name.
+        if (!m_chapters.contains(chapter.id) || m_done.contains(chapter.id))
+            return {};
+        m_done.insert(chapter.id);
+        return readQuestions(QStringLiteral("i.Z_ID = ?"), chapter.id);
+    }
+
+    void reportStrays()
+    {
+        // Questions of a chapter the catalogue does not hold (none, or one of an unknown
+        // course); their texts are checked all the same.
+        const QList<SourceQuestion> strays = readQuestions(
+            QStringLiteral("coalesce(i.Z_ID, '') not in "
+                           "(select z.Z_ID from tabZhangJie z join tabMoudle m on m.Moudle_ID = z.M_ID)"));
+        for (const SourceQuestion &sq : strays)
+            m_problems.add(sq.place, QStringLiteral("chapter"),
+                           QStringLiteral("chapter \"%1\" is not in tabZhangJie").arg(sq.q.chapterId));
+        const SubRows orphans = readSubs(QStringLiteral("where not exists (select 1 from tabItem i where i.I_ID = x.I_ID)"));
+        QStringList ids = orphans.keys();
+        ids.sort();
+        for (const QString &id : std::as_const(ids))
+            for (const auto &[sub, place] : orphans.value(id))
+                m_problems.add(place, QStringLiteral("question"), QStringLiteral("question \"%1\" is not in tabItem").arg(id));
+    }
+
 private:
-    QSqlQuery select(const QString &sql)
+    // Runs a query, with one bound value when given one; forward only, rows are read once.
+    QSqlQuery select(const QString &sql, const QVariant &value = QVariant())
     {
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
-        if (!query.exec(sql))
+        bool ok = false;
+        if (value.isValid()) {
+            ok = query.prepare(sql);
+            query.addBindValue(value);
+            ok = ok && query.exec();
+        } else {
+            ok = query.exec(sql);
+        }
+        if (!ok)
             throw StoreError(QStringLiteral("%1: %2").arg(sql, query.lastError().text()));
         return query;
     }
@@ -63,6 +107,25 @@ private:
         }
         // EcStr writes an empty text as "-".
         return plain == QLatin1String("-") ? QString() : plain;
+    }
+
+    // A score as stored. Another tool may have put any value in the column: what is not a whole
+    // number is reported here, a whole number out of range by the checks.
+    qint64 score(const QVariant &value, const BankPlace &place, const QString &field)
+    {
+        if (value.isNull())
+            return 0;
+        if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int)
+            return value.toLongLong();
+        bool ok = false;
+        const double d = value.toDouble(&ok);
+        if (ok && d == std::floor(d) && std::fabs(d) < 1e18)
+            return qint64(d);
+        m_problems.add(place, field,
+                       QStringLiteral("must be a whole number from 0 to %1, not \"%2\"")
+                           .arg(TDataModuleMain::MaxScore)
+                           .arg(value.toString()));
+        return 0;
     }
 
     void readAccounts(BankSource &bank)
@@ -118,8 +181,8 @@ private:
             bank.courses << course;
         }
 
-        // Chapters by identifier: (course index, chapter index).
-        QHash<QString, std::pair<qsizetype, qsizetype>> chapters;
+        m_chapters.clear();
+        m_done.clear();
         QSqlQuery z = select(QStringLiteral("select Z_ID, Z_Name, M_ID, M_Type from tabZhangJie order by rowid"));
         while (z.next()) {
             SourceChapter chapter;
@@ -135,14 +198,10 @@ private:
                 continue;
             }
             QList<SourceChapter> &list = bank.courses[*course].chapters;
-            if (!chapters.contains(chapter.id))
-                chapters.insert(chapter.id, {*course, list.size()});
+            if (!m_chapters.contains(chapter.id))
+                m_chapters.insert(chapter.id, {*course, list.size()});
             list << chapter;
         }
-        const auto chapterOf = [&](const QString &id) -> SourceChapter * {
-            const auto it = chapters.constFind(id);
-            return it == chapters.constEnd() ? nullptr : &bank.courses[it->first].chapters[it->second];
-        };
 
         QSqlQuery j = select(QStringLiteral("select rowid, Z_ID, Z_URL, Z_TYPE from tabJiangYi order by rowid"));
         while (j.next()) {
@@ -151,16 +210,26 @@ private:
             handout.page = j.value(2).toString();
             handout.kind = j.value(3).toString();
             const QString chapterId = j.value(1).toString();
-            if (SourceChapter *chapter = chapterOf(chapterId))
-                chapter->handouts << handout;
+            const auto at = m_chapters.constFind(chapterId);
+            if (at != m_chapters.constEnd())
+                bank.courses[at->first].chapters[at->second].handouts << handout;
             else
                 m_problems.add(handout.place, QStringLiteral("chapter"),
                                QStringLiteral("chapter \"%1\" is not in tabZhangJie").arg(chapterId));
         }
+    }
 
-        QHash<QString, QList<std::pair<BankSubQuestion, BankPlace>>> subs = readSubs();
-        QSqlQuery i = select(QStringLiteral("select I_ID, Z_ID, I_TYPE, I_DETAL, I_A, I_B, I_C, I_D, I_E, I_F, I_ANSWER, "
-                                            "I_ANSWER_DESC, I_MARK, I_FAV, I_SCORE, I_PIC from tabItem order by rowid"));
+    // The questions a condition on tabItem i picks, with their sub-questions, in stored order.
+    // Sub-question rows of a question that is not a case question are reported.
+    QList<SourceQuestion> readQuestions(const QString &where, const QVariant &value = QVariant())
+    {
+        SubRows subs = readSubs(QStringLiteral("join tabItem i on i.I_ID = x.I_ID where ") + where, value);
+        QSqlQuery i = select(QStringLiteral("select i.I_ID, i.Z_ID, i.I_TYPE, i.I_DETAL, i.I_A, i.I_B, i.I_C, i.I_D, i.I_E, "
+                                            "i.I_F, i.I_ANSWER, i.I_ANSWER_DESC, i.I_MARK, i.I_FAV, i.I_SCORE, i.I_PIC "
+                                            "from tabItem i where %1 order by i.rowid")
+                                 .arg(where),
+                             value);
+        QList<SourceQuestion> questions;
         while (i.next()) {
             SourceQuestion sq;
             BankQuestion &q = sq.q;
@@ -182,8 +251,9 @@ private:
             q.explanation = decipher(i.value(11), sq.place, QStringLiteral("explanation"));
             q.mark = i.value(12).toBool();
             q.fav = i.value(13).toBool();
-            q.score = i.value(14).toInt();
+            q.score = score(i.value(14), sq.place, QStringLiteral("score"));
             q.picture = i.value(15).toString();
+            // A repeated question identifier: the sub-questions go to the first.
             for (auto &[sub, place] : subs.take(q.id)) {
                 if (q.type != QLatin1String("5")) {
                     m_problems.add(place, QStringLiteral("question"),
@@ -193,24 +263,20 @@ private:
                 q.subquestions << sub;
                 sq.subPlaces << place;
             }
-            if (SourceChapter *chapter = chapterOf(q.chapterId))
-                chapter->questions << sq;
-            else
-                m_problems.add(sq.place, QStringLiteral("chapter"),
-                               QStringLiteral("chapter \"%1\" is not in tabZhangJie").arg(q.chapterId));
+            questions << sq;
         }
-        for (auto it = subs.cbegin(); it != subs.cend(); ++it)
-            for (const auto &[sub, place] : it.value())
-                m_problems.add(place, QStringLiteral("question"),
-                               QStringLiteral("question \"%1\" is not in tabItem").arg(it.key()));
+        return questions;
     }
 
-    QHash<QString, QList<std::pair<BankSubQuestion, BankPlace>>> readSubs()
+    // Sub-question rows a condition on tabExItem x picks, by question.
+    SubRows readSubs(const QString &condition, const QVariant &value = QVariant())
     {
-        QHash<QString, QList<std::pair<BankSubQuestion, BankPlace>>> subs;
-        QSqlQuery s = select(QStringLiteral("select I_ID, EX_No, EX_Subject, EX_A, EX_B, EX_C, EX_D, EX_E, EX_F, "
-                                            "EX_ANSWER, EX_DES, EX_TYPE, EX_SCORE from tabExItem "
-                                            "order by I_ID, EX_No, rowid"));
+        SubRows subs;
+        QSqlQuery s = select(QStringLiteral("select x.I_ID, x.EX_No, x.EX_Subject, x.EX_A, x.EX_B, x.EX_C, x.EX_D, x.EX_E, "
+                                            "x.EX_F, x.EX_ANSWER, x.EX_DES, x.EX_TYPE, x.EX_SCORE from tabExItem x %1 "
+                                            "order by x.I_ID, x.EX_No, x.rowid")
+                                 .arg(condition),
+                             value);
         while (s.next()) {
             BankSubQuestion sub;
             const QString id = s.value(0).toString();
@@ -225,7 +291,7 @@ private:
             sub.answer = decipher(s.value(9), place, QStringLiteral("answer"));
             sub.explanation = decipher(s.value(10), place, QStringLiteral("explanation"));
             sub.type = s.value(11).toString();
-            sub.score = s.value(12).toInt();
+            sub.score = score(s.value(12), place, QStringLiteral("score"));
             subs[id] << std::pair{sub, place};
         }
         return subs;
@@ -233,11 +299,26 @@ private:
 
     QSqlDatabase m_db;
     BankProblems &m_problems;
+    // Chapters of the catalogue by identifier: (course index, chapter index).
+    QHash<QString, std::pair<qsizetype, qsizetype>> m_chapters;
+    QSet<QString> m_done;
 };
 
+BankFileReader::BankFileReader(TDataModuleMain &dm, BankProblems &problems) : d(std::make_unique<Reader>(dm, problems)) {}
+
+BankFileReader::~BankFileReader() = default;
+
+BankSource BankFileReader::catalogue()
+{
+    return d->catalogue();
 }
 
-BankSource readBankFile(TDataModuleMain &dm, BankProblems &problems)
+QList<SourceQuestion> BankFileReader::questions(const SourceChapter &chapter)
 {
-    return Reader(dm, problems).read();
+    return d->readChapter(chapter);
+}
+
+void BankFileReader::reportStrays()
+{
+    d->reportStrays();
 }

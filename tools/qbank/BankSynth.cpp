@@ -92,6 +92,17 @@ public:
         return out + ending;
     }
 
+    // Words without an opener, as options are written: terms joined by links.
+    QString phrase(int low, int high)
+    {
+        const int target = between(low, high);
+        QString out = QString::fromUtf8(pick(Terms));
+        while (out.size() < target)
+            out += QString::fromUtf8(pick(Links)) + QString::fromUtf8(pick(Terms));
+        out.truncate(target);
+        return out;
+    }
+
     int amount() { return between(1, 500) * 100; }
 
     QString term() { return QString::fromUtf8(pick(Terms)); }
@@ -120,25 +131,29 @@ QString letters(int mask)
     return out;
 }
 
+// Texts are as long as the sample bank's (median and spread of each kind of text).
 BankQuestion choice(Generator &g, const QString &id, const QString &chapter, const QString &type)
 {
     BankQuestion q;
     q.id = id;
     q.chapterId = chapter;
     q.type = type;
-    q.text = g.text(40, 300, QStringLiteral("（ ）。"));
-    q.explanation = g.text(40, 300, QStringLiteral("。"));
     q.fav = g.chance(1);
     if (type == QLatin1String("3")) {
+        q.text = g.text(16, 50, QStringLiteral("。"));
+        q.explanation = g.text(20, 82, QStringLiteral("。"));
         q.options = {QStringLiteral("正确"), QStringLiteral("错误")};
         q.answer = g.chance(50) ? QStringLiteral("A") : QStringLiteral("B");
         q.score = 1;
         return q;
     }
-    const int count = type == QLatin1String("2") && g.chance(20) ? 5 : 4;
+    const bool single = type == QLatin1String("1");
+    q.text = single ? g.text(12, 55, QStringLiteral("（ ）。")) : g.text(14, 36, QStringLiteral("（ ）。"));
+    q.explanation = single ? g.text(28, 80, QStringLiteral("。")) : g.text(40, 118, QStringLiteral("。"));
+    const int count = !single && g.chance(5) ? 5 : 4;
     for (int i = 0; i < count; ++i)
-        q.options << g.text(4, 30, QString());
-    if (type == QLatin1String("1")) {
+        q.options << (single ? g.phrase(2, 9) : g.phrase(3, 17));
+    if (single) {
         q.answer = QString(QChar(u'A' + g.between(0, count - 1)));
         q.score = 1;
     } else {
@@ -157,10 +172,10 @@ BankQuestion calculation(Generator &g, const QString &id, const QString &chapter
     q.id = id;
     q.chapterId = chapter;
     q.type = QStringLiteral("4");
-    const int keys = g.between(2, 5);
-    q.text = g.text(120, 300, QStringLiteral("。\n要求："));
+    const int keys = g.between(3, 5);
+    q.text = g.text(140, 220, QStringLiteral("。\n要求："));
     for (int k = 0; k < keys; ++k) {
-        q.text += QStringLiteral("\n(%1) ").arg(k + 1) + g.text(10, 30, QStringLiteral("；"));
+        q.text += QStringLiteral("\n(%1) ").arg(k + 1) + g.text(10, 25, QStringLiteral("；"));
         if (k == 0 || g.chance(50)) {
             const int sum = g.amount();
             const int lines = g.between(1, 2);
@@ -173,8 +188,8 @@ BankQuestion calculation(Generator &g, const QString &id, const QString &chapter
             q.options << QString::number(g.amount());
         }
     }
-    q.answer = g.text(20, 60, QStringLiteral("。"));
-    q.explanation = g.text(80, 300, QStringLiteral("。"));
+    q.answer = g.text(10, 60, QStringLiteral("。"));
+    q.explanation = g.text(140, 250, QStringLiteral("。"));
     q.score = 10;
     return q;
 }
@@ -185,16 +200,16 @@ BankQuestion caseQuestion(Generator &g, const QString &id, const QString &chapte
     q.id = id;
     q.chapterId = chapter;
     q.type = QStringLiteral("5");
-    q.text = g.text(150, 300, QStringLiteral("。"));
-    q.explanation = g.text(40, 120, QStringLiteral("。"));
-    const int subs = g.between(3, 5);
+    q.text = g.text(180, 330, QStringLiteral("。"));
+    q.explanation = g.text(50, 66, QStringLiteral("。"));
+    const int subs = 5;
     for (int no = 1; no <= subs; ++no) {
         BankSubQuestion s;
         s.no = no;
-        s.type = g.chance(50) ? QStringLiteral("1") : QStringLiteral("2");
-        s.text = g.text(20, 80, QStringLiteral("（ ）。"));
+        s.type = g.chance(60) ? QStringLiteral("1") : QStringLiteral("2");
+        s.text = g.text(17, 33, QStringLiteral("（ ）。"));
         for (int i = 0; i < 4; ++i)
-            s.options << g.text(4, 30, QString());
+            s.options << g.phrase(4, 28);
         if (s.type == QLatin1String("1")) {
             s.answer = QString(QChar(u'A' + g.between(0, 3)));
         } else {
@@ -203,7 +218,7 @@ BankQuestion caseQuestion(Generator &g, const QString &id, const QString &chapte
                 mask = g.between(1, 15);
             s.answer = letters(mask);
         }
-        s.explanation = g.text(40, 150, QStringLiteral("。"));
+        s.explanation = g.text(40, 110, QStringLiteral("。"));
         s.score = 2;
         q.subquestions << s;
     }
@@ -211,7 +226,10 @@ BankQuestion caseQuestion(Generator &g, const QString &id, const QString &chapte
     return q;
 }
 
+// A course's papers hold its own analysis type (calculations in 会计基础, cases in 财经法规);
+// its chapters hold both, so that a random exam draws two of each as the real one does.
 QString analysisType(int course) { return course % 2 == 0 ? QStringLiteral("4") : QStringLiteral("5"); }
+QString otherAnalysisType(int course) { return course % 2 == 0 ? QStringLiteral("5") : QStringLiteral("4"); }
 
 QString courseName(int course)
 {
@@ -278,6 +296,7 @@ void synthBank(BankWriter &writer, const SynthOptions &options, const std::funct
     for (int c = 0; c < courses; ++c) {
         const QString courseId = synthCourseId(c);
         const QString analysis = analysisType(c);
+        int analysisSlots = 0;
         writer.addCourse(courseId, courseName(c));
         const int inCourse = total / courses + (c < total % courses ? 1 : 0);
         const int papers = inCourse >= PaperSize ? std::clamp(inCourse / 500, 1, 10) : 0;
@@ -293,7 +312,7 @@ void synthBank(BankWriter &writer, const SynthOptions &options, const std::funct
             for (int n = 0; n < count; ++n) {
                 // 7 single, 6 multiple, 6 true/false and 1 analysis question in every 20.
                 const int slot = n % 20;
-                const QString type = slot == 19 ? analysis
+                const QString type = slot == 19 ? (analysisSlots++ % 2 == 0 ? analysis : otherAnalysisType(c))
                     : slot == 18                ? QStringLiteral("1")
                                                 : QString::number(slot % 3 + 1);
                 add(make(type, questionId(chapterId, n + 1, count), chapterId));

@@ -7,8 +7,10 @@ class BankWriter;
 
 // A synthetic bank of realistic size and shape for benchmarks: every course has practice
 // chapters and papers of 20 single, 20 multiple, 20 true/false and 2 analysis questions; the
-// analysis questions of even-numbered courses are calculations, of odd-numbered ones cases.
-// Chapters hold 35% single, 30% multiple, 30% true/false and 5% analysis questions.
+// papers' analysis questions are calculations in even-numbered courses and cases in odd-numbered
+// ones, and every course's chapters hold both kinds, so a random exam draws 20/20/20/2/2.
+// Chapters hold 35% single, 30% multiple, 30% true/false and 5% analysis questions. Texts are
+// as long as the sample bank's.
 struct SynthOptions
 {
     int questions = 100000;

@@ -14,7 +14,7 @@ struct BankSubQuestion
     QStringList options; // A..F; missing ones are stored as "-"
     QString answer;
     QString explanation;
-    int score = 0;
+    qint64 score = 0; // whole points; wider than the range allowed, so a bad bank reads as it is
 };
 
 struct BankQuestion
@@ -28,7 +28,7 @@ struct BankQuestion
     QString explanation;
     bool mark = false;
     bool fav = false;
-    int score = 0;
+    qint64 score = 0;
     QString picture;
     QList<BankSubQuestion> subquestions;
 };

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -33,12 +34,16 @@ const char Usage[] =
     "      Writes the bank back as a source folder, deciphered, with its pictures.\n"
     "  check FILE.db\n"
     "      Checks a built bank like build checks a source, and also that every stored\n"
-    "      text deciphers; pictures are looked up next to FILE.db.\n"
+    "      text deciphers; pictures are looked up next to FILE.db. A sound bank gets,\n"
+    "      per course and type of choice question, the share of keys holding each\n"
+    "      letter and the number of keys of each length.\n"
     "  synth --questions N [--courses C] [--seed S] -o FILE.db [--force]\n"
     "      Writes a synthetic bank of N questions over C courses (default 2) for benchmarks.\n"
     "  encipher [TEXT]\n"
     "  decipher [CIPHER]\n"
-    "      Enciphers or deciphers TEXT, or each line of standard input.\n"
+    "      Enciphers or deciphers TEXT, or each line of standard input, one line out for\n"
+    "      each. A text the GBK code page cannot hold is named and left out (its line\n"
+    "      is empty), and the exit status is 1.\n"
     "\n"
     "An existing FILE.db, or a DIR that is not empty, is replaced only with --force.\n"
     "Exit status: 0 done, 1 problems found or a failure, 2 wrong usage.\n";
@@ -96,30 +101,12 @@ int report(QTextStream &err, const BankProblems &problems, const QString &outcom
 
 QString summary(const BankSource &bank)
 {
-    QHash<QString, int> types;
-    int pictures = 0;
-    for (const SourceCourse &c : bank.courses)
-        for (const SourceChapter &ch : c.chapters)
-            for (const SourceQuestion &q : ch.questions) {
-                ++types[q.q.type];
-                pictures += q.q.picture.isEmpty() ? 0 : 1;
-            }
-    int accounts = 0;
-    for (const BankAccount &a : bank.accounts)
-        accounts += int(a.children.size());
-    return QStringLiteral("%1 courses, %2 chapters and papers, %3 questions (%4 single, %5 multiple, %6 true/false, "
-                          "%7 calculation, %8 case), %9 accounts, %10 pages, %11 questions with a picture")
-        .arg(bank.courses.size())
-        .arg(bank.chapterCount())
-        .arg(bank.questionCount())
-        .arg(types.value(QStringLiteral("1")))
-        .arg(types.value(QStringLiteral("2")))
-        .arg(types.value(QStringLiteral("3")))
-        .arg(types.value(QStringLiteral("4")))
-        .arg(types.value(QStringLiteral("5")))
-        .arg(accounts)
-        .arg(bank.guide.size() + bank.help.size())
-        .arg(pictures);
+    BankCounts counts;
+    counts.addCatalogue(bank);
+    for (const SourceCourse &course : bank.courses)
+        for (const SourceChapter &chapter : course.chapters)
+            counts.addQuestions(chapter.questions);
+    return counts.summary();
 }
 
 // Missing pages do not stop a build (other pages may arrive from elsewhere); a few name them.
@@ -269,11 +256,37 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
     BankProblems problems;
     try {
         TDataModuleMain dm(file);
-        const BankSource bank = readBankFile(dm, problems);
-        writeSourceFolder(bank, dir);
+        // A chapter at a time: a large bank is never whole in memory.
+        BankFileReader reader(dm, problems);
+        const BankSource bank = reader.catalogue();
+        BankCounts counts;
+        counts.addCatalogue(bank);
+        QStringList names; // pictures, in the order first named
+        QSet<QString> named;
+        SourceFolderWriter writer(dir);
+        writer.writeHeader(bank);
+        for (const SourceCourse &course : bank.courses) {
+            writer.beginCourse(course);
+            for (const SourceChapter &chapter : course.chapters) {
+                const QList<SourceQuestion> questions = reader.questions(chapter);
+                writer.addChapter(chapter, questions);
+                counts.addQuestions(questions);
+                for (const SourceQuestion &sq : questions)
+                    if (!sq.q.picture.isEmpty() && !named.contains(sq.q.picture)) {
+                        named.insert(sq.q.picture);
+                        names << sq.q.picture;
+                    }
+            }
+            writer.endCourse();
+        }
+        reader.reportStrays();
         const QDir pictures(QDir(dir).filePath(QStringLiteral("pictures")));
         pictures.mkpath(QStringLiteral("."));
-        for (const QString &name : pictureNames(bank)) {
+        for (const QString &name : std::as_const(names)) {
+            if (!isPlainFileName(name)) {
+                problems.add(file, QStringLiteral("picture \"%1\" is not a plain file name; not copied").arg(name));
+                continue;
+            }
             const QString from = QDir(folderOf(file)).filePath(name);
             if (QFileInfo(from).isFile())
                 copyFile(from, pictures.filePath(name));
@@ -282,7 +295,7 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
         }
         if (!problems.isEmpty())
             return report(err, problems, QStringLiteral("exported to %1 as read").arg(dir));
-        out << file << ": exported to " << dir << ": " << summary(bank) << '\n';
+        out << file << ": exported to " << dir << ": " << counts.summary() << '\n';
         out.flush();
         return 0;
     } catch (const StoreError &e) {
@@ -301,24 +314,42 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
     const QString file = o.positional.at(0);
     BankProblems problems;
     BankSource bank;
+    BankCounts counts;
+    KeyStats stats;
     try {
         TDataModuleMain dm(file);
         dm.open(); // the program's own check of tables and columns
-        bank = readBankFile(dm, problems);
+        // A chapter at a time: a large bank is never whole in memory.
+        BankFileReader reader(dm, problems);
+        bank = reader.catalogue();
+        bank.picturesName = folderOf(file);
+        counts.addCatalogue(bank);
+        BankChecker checker(bank, folderOf(file), problems);
+        checker.checkHeader();
+        for (const SourceCourse &course : std::as_const(bank.courses)) {
+            checker.checkCourse(course);
+            for (const SourceChapter &chapter : course.chapters) {
+                checker.checkChapter(chapter);
+                const QList<SourceQuestion> questions = reader.questions(chapter);
+                checker.checkQuestions(questions);
+                counts.addQuestions(questions);
+                stats.add(course, questions);
+            }
+        }
+        reader.reportStrays();
     } catch (const StoreError &e) {
         err << "qbank: " << e.message() << '\n';
         err.flush();
         return 1;
     }
-    bank.picturesName = folderOf(file);
-    validateBank(bank, folderOf(file), problems);
     // In an application folder the pages live in html/ beside Data/.
     const QString html = QDir::cleanPath(QDir(folderOf(file)).filePath(QStringLiteral("../html")));
     if (QFileInfo(html).isDir())
         warnPages(missingPages(bank, {html}), err);
     if (!problems.isEmpty())
         return report(err, problems, QStringLiteral("the bank needs repair"));
-    out << file << ": ok: " << summary(bank) << '\n';
+    out << file << ": ok: " << counts.summary() << '\n';
+    stats.print(out);
     out.flush();
     return 0;
 }
@@ -368,18 +399,40 @@ int synth(const Options &o, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-int eachText(const Options &o, QString (*fn)(const QString &), QTextStream &in, QTextStream &out)
+// One output line per text, so that lines still pair up with the input. A text the code page
+// cannot hold is not enciphered (it would come back altered): its line stays empty and the
+// character is named.
+int eachText(const Options &o, bool encipher, QTextStream &in, QTextStream &out, QTextStream &err)
 {
+    int failed = 0;
+    int number = 0;
+    const auto one = [&](const QString &text) {
+        ++number;
+        if (!encipher) {
+            out << TDataModuleMain::DcStr(text) << '\n';
+            return;
+        }
+        const QString what = codePageProblem(text);
+        if (!what.isEmpty()) {
+            err << "qbank: " << (o.positional.isEmpty() ? QStringLiteral("line") : QStringLiteral("text")) << ' '
+                << number << ": " << what << "; not enciphered\n";
+            ++failed;
+            out << '\n';
+            return;
+        }
+        out << TDataModuleMain::EcStr(text) << '\n';
+    };
     if (!o.positional.isEmpty()) {
         for (const QString &text : o.positional)
-            out << fn(text) << '\n';
+            one(text);
     } else {
         QString line;
         while (in.readLineInto(&line))
-            out << fn(line) << '\n';
+            one(line);
     }
     out.flush();
-    return 0;
+    err.flush();
+    return failed ? 1 : 0;
 }
 
 }
@@ -422,7 +475,5 @@ int runQbank(const QStringList &args, QTextStream &in, QTextStream &out, QTextSt
         return check(o, out, err);
     if (command == QLatin1String("synth"))
         return synth(o, out, err);
-    if (command == QLatin1String("encipher"))
-        return eachText(o, &TDataModuleMain::EcStr, in, out);
-    return eachText(o, &TDataModuleMain::DcStr, in, out);
+    return eachText(o, command == QLatin1String("encipher"), in, out, err);
 }

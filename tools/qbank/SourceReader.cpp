@@ -2,15 +2,19 @@
 // checked afterwards, the same way for a source folder and a built bank.
 #include "tools/qbank/BankModel.h"
 
+#include "store/UnitDM.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSet>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -59,17 +63,25 @@ public:
         return value.toString();
     }
 
-    int number(const QString &key, bool required, int fallback = 0)
+    // A whole number from low to high; nothing when the field is missing or anything else
+    // (reported either way, with the range wanted).
+    std::optional<qint64> number(const QString &key, bool required, qint64 low, qint64 high)
     {
         const QJsonValue value = take(key, required);
         if (value.isUndefined())
-            return fallback;
+            return std::nullopt;
         const double d = value.toDouble(std::nan(""));
-        if (!value.isDouble() || d != std::floor(d) || std::fabs(d) > 1e9) {
-            wrongType(key, value, QStringLiteral("a whole number"));
-            return fallback;
+        if (!value.isDouble() || d != std::floor(d) || d < double(low) || d > double(high)) {
+            const QString given = !value.isDouble()                        ? jsonTypeName(value)
+                : d == std::floor(d) && std::fabs(d) < 1e18 ? QString::number(qint64(d))
+                                                            : QString::number(d, 'g', QLocale::FloatingPointShortest);
+            m_problems.add(m_place, key, QStringLiteral("must be a whole number from %1 to %2, not %3")
+                                             .arg(low)
+                                             .arg(high)
+                                             .arg(given));
+            return std::nullopt;
         }
-        return int(d);
+        return qint64(d);
     }
 
     bool flag(const QString &key)
@@ -208,13 +220,14 @@ QStringList readOptions(const QJsonObject &options, const BankPlace &place, Bank
 void readSub(const QJsonObject &object, const BankPlace &place, int no, BankSubQuestion &sub, BankProblems &problems)
 {
     Fields f(object, place, problems);
-    sub.no = f.number(QStringLiteral("no"), false, no);
+    // A number that is not one is reported here; 0 keeps the checker from reporting it again.
+    sub.no = f.has(QStringLiteral("no")) ? int(f.number(QStringLiteral("no"), false, 1, MaxSubNumber).value_or(0)) : no;
     sub.text = f.text(QStringLiteral("text"), true);
     sub.type = f.text(QStringLiteral("type"), true);
     sub.options = readOptions(f.object(QStringLiteral("options"), true), place, problems);
     sub.answer = f.text(QStringLiteral("answer"), true);
     sub.explanation = f.text(QStringLiteral("explanation"), false);
-    sub.score = f.number(QStringLiteral("score"), true);
+    sub.score = f.number(QStringLiteral("score"), true, 0, TDataModuleMain::MaxScore).value_or(0);
 }
 
 void readQuestion(const QJsonObject &object, const BankPlace &place, const QString &chapterId, SourceQuestion &sq,
@@ -257,7 +270,8 @@ void readQuestion(const QJsonObject &object, const BankPlace &place, const QStri
 
     // Choice answers are required; calculation and case answers are optional summaries.
     q.answer = f.text(QStringLiteral("answer"), choice);
-    q.score = f.number(QStringLiteral("score"), !kase, -1);
+    const bool scored = f.has(QStringLiteral("score"));
+    q.score = f.number(QStringLiteral("score"), !kase, 0, TDataModuleMain::MaxScore).value_or(0);
 
     if (calculation) {
         const QJsonArray keys = f.array(QStringLiteral("keys"), true);
@@ -271,8 +285,6 @@ void readQuestion(const QJsonObject &object, const BankPlace &place, const QStri
             // "-" stays as it is: the bank's own mark of an absent sub-question.
             q.options << keys.at(i).toString();
         }
-        if (keys.isEmpty() && f.has(QStringLiteral("keys")))
-            problems.add(place, QStringLiteral("keys"), QStringLiteral("a calculation question needs 1 to 6 keys, not 0"));
     } else {
         notFor(QStringLiteral("keys"), QStringLiteral("only calculation questions take keys"));
     }
@@ -287,17 +299,17 @@ void readQuestion(const QJsonObject &object, const BankPlace &place, const QStri
             q.subquestions << sub;
         }
         sq.subPlaces = places;
-        // A case question's own points default to the sum of its sub-questions'.
-        if (q.score < 0) {
-            q.score = 0;
+        // A case question's own points default to the sum of its sub-questions' (a sum past
+        // the most a question may carry is reported by the checks).
+        if (!scored) {
+            qint64 sum = 0;
             for (const BankSubQuestion &sub : std::as_const(q.subquestions))
-                q.score += sub.score;
+                sum += sub.score;
+            q.score = sum <= TDataModuleMain::MaxScore ? sum : 0;
         }
     } else {
         notFor(QStringLiteral("subquestions"), QStringLiteral("only case questions take sub-questions"));
     }
-    if (q.score < 0)
-        q.score = 0; // missing: reported above
 }
 
 void readHandouts(Fields &f, const BankPlace &place, SourceChapter &chapter, BankProblems &problems)

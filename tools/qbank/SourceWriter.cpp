@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <stdexcept>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -19,7 +20,7 @@ using JsonArray = std::vector<Json>;
 
 struct Json
 {
-    std::variant<QString, int, bool, JsonArray, JsonObject> value;
+    std::variant<QString, qint64, bool, JsonArray, JsonObject> value;
 };
 
 QString quoted(const QString &text)
@@ -53,7 +54,7 @@ void print(const Json &json, int indent, QString &out)
     const QString end(indent, QLatin1Char(' '));
     if (const auto *s = std::get_if<QString>(&json.value)) {
         out += quoted(*s);
-    } else if (const auto *i = std::get_if<int>(&json.value)) {
+    } else if (const auto *i = std::get_if<qint64>(&json.value)) {
         out += QString::number(*i);
     } else if (const auto *b = std::get_if<bool>(&json.value)) {
         out += *b ? QLatin1String("true") : QLatin1String("false");
@@ -118,7 +119,7 @@ Json question(const BankQuestion &q)
             JsonObject so;
             // Numbered by place unless the bank says otherwise.
             if (s.no != i + 1)
-                so.emplace_back(QStringLiteral("no"), Json{s.no});
+                so.emplace_back(QStringLiteral("no"), Json{qint64(s.no)});
             so.emplace_back(QStringLiteral("text"), str(s.text));
             so.emplace_back(QStringLiteral("type"), str(s.type));
             so.emplace_back(QStringLiteral("options"), Json{options(s.options)});
@@ -152,34 +153,36 @@ Json page(const QString &target, const QString &kind, const QString *caption = n
     return Json{o};
 }
 
-Json course(const SourceCourse &c)
+Json chapter(const SourceChapter &ch, const QList<SourceQuestion> &list)
 {
-    JsonObject o;
-    o.emplace_back(QStringLiteral("id"), str(c.id));
-    o.emplace_back(QStringLiteral("name"), str(c.name));
-    o.emplace_back(QStringLiteral("docUrl"), str(c.docUrl));
-    JsonArray chapters;
-    for (const SourceChapter &ch : c.chapters) {
-        JsonObject co;
-        co.emplace_back(QStringLiteral("id"), str(ch.id));
-        co.emplace_back(QStringLiteral("name"), str(ch.name));
-        co.emplace_back(QStringLiteral("kind"), str(ch.kind == QLatin1String("1")   ? QStringLiteral("chapter")
-                                                    : ch.kind == QLatin1String("2") ? QStringLiteral("paper")
-                                                                                    : ch.kind));
-        if (!ch.handouts.isEmpty()) {
-            JsonArray handouts;
-            for (const BankHandout &h : ch.handouts)
-                handouts.push_back(page(h.page, h.kind));
-            co.emplace_back(QStringLiteral("handouts"), Json{handouts});
-        }
-        JsonArray questions;
-        for (const SourceQuestion &q : ch.questions)
-            questions.push_back(question(q.q));
-        co.emplace_back(QStringLiteral("questions"), Json{questions});
-        chapters.push_back(Json{co});
+    JsonObject co;
+    co.emplace_back(QStringLiteral("id"), str(ch.id));
+    co.emplace_back(QStringLiteral("name"), str(ch.name));
+    co.emplace_back(QStringLiteral("kind"), str(ch.kind == QLatin1String("1")   ? QStringLiteral("chapter")
+                                                : ch.kind == QLatin1String("2") ? QStringLiteral("paper")
+                                                                                : ch.kind));
+    if (!ch.handouts.isEmpty()) {
+        JsonArray handouts;
+        for (const BankHandout &h : ch.handouts)
+            handouts.push_back(page(h.page, h.kind));
+        co.emplace_back(QStringLiteral("handouts"), Json{handouts});
     }
-    o.emplace_back(QStringLiteral("chapters"), Json{chapters});
-    return Json{o};
+    JsonArray questions;
+    for (const SourceQuestion &q : list)
+        questions.push_back(question(q.q));
+    co.emplace_back(QStringLiteral("questions"), Json{questions});
+    return Json{co};
+}
+
+[[noreturn]] void cannotWrite(const QSaveFile &file)
+{
+    throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()).toStdString());
+}
+
+void write(QSaveFile &file, const QString &text)
+{
+    if (file.write(text.toUtf8()) < 0)
+        cannotWrite(file);
 }
 
 void save(const QString &path, const Json &json)
@@ -188,8 +191,11 @@ void save(const QString &path, const Json &json)
     print(json, 0, text);
     text += QLatin1Char('\n');
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        throw std::runtime_error(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    if (!file.open(QIODevice::WriteOnly))
+        cannotWrite(file);
+    write(file, text);
+    if (!file.commit())
+        cannotWrite(file);
 }
 
 // A course file is named after its identifier, made safe as a file name.
@@ -209,12 +215,29 @@ QString courseFileName(const QString &id, QSet<QString> &used)
 
 }
 
-void writeSourceFolder(const BankSource &bank, const QString &dir)
+// A course file is written as it would be printed whole; its chapters are printed one at a
+// time, so only one chapter's questions are held at once.
+class SourceFolderWriter::Writer
 {
-    QDir root(dir);
-    if (!root.mkpath(QStringLiteral("courses")))
-        throw std::runtime_error(QStringLiteral("cannot create %1/courses").arg(dir).toStdString());
+public:
+    explicit Writer(const QString &dir) : root(dir) {}
 
+    QDir root;
+    QSet<QString> used;
+    std::unique_ptr<QSaveFile> course;
+    int chapters = 0;
+};
+
+SourceFolderWriter::SourceFolderWriter(const QString &dir) : d(std::make_unique<Writer>(dir))
+{
+    if (!d->root.mkpath(QStringLiteral("courses")))
+        throw std::runtime_error(QStringLiteral("cannot create %1/courses").arg(dir).toStdString());
+}
+
+SourceFolderWriter::~SourceFolderWriter() = default;
+
+void SourceFolderWriter::writeHeader(const BankSource &bank)
+{
     JsonArray accounts;
     for (const BankAccount &a : bank.accounts) {
         JsonObject o;
@@ -226,17 +249,42 @@ void writeSourceFolder(const BankSource &bank, const QString &dir)
         o.emplace_back(QStringLiteral("children"), Json{children});
         accounts.push_back(Json{o});
     }
-    save(root.filePath(QStringLiteral("accounts.json")), Json{JsonObject{{QStringLiteral("accounts"), Json{accounts}}}});
+    save(d->root.filePath(QStringLiteral("accounts.json")), Json{JsonObject{{QStringLiteral("accounts"), Json{accounts}}}});
 
     JsonArray guide, help;
     for (const BankPage &p : bank.guide)
         guide.push_back(page(p.page, p.kind, &p.caption));
     for (const BankPage &p : bank.help)
         help.push_back(page(p.page, p.kind, &p.caption));
-    save(root.filePath(QStringLiteral("pages.json")),
+    save(d->root.filePath(QStringLiteral("pages.json")),
          Json{JsonObject{{QStringLiteral("guide"), Json{guide}}, {QStringLiteral("help"), Json{help}}}});
+}
 
-    QSet<QString> used;
-    for (const SourceCourse &c : bank.courses)
-        save(root.filePath(QStringLiteral("courses/") + courseFileName(c.id, used)), course(c));
+void SourceFolderWriter::beginCourse(const SourceCourse &c)
+{
+    d->course = std::make_unique<QSaveFile>(d->root.filePath(QStringLiteral("courses/") + courseFileName(c.id, d->used)));
+    d->chapters = 0;
+    if (!d->course->open(QIODevice::WriteOnly))
+        cannotWrite(*d->course);
+    QString text = QStringLiteral("{\n");
+    for (const auto &[key, value] : {std::pair{QStringLiteral("id"), c.id}, std::pair{QStringLiteral("name"), c.name},
+                                     std::pair{QStringLiteral("docUrl"), c.docUrl}})
+        text += QStringLiteral("  ") + quoted(key) + QStringLiteral(": ") + quoted(value) + QStringLiteral(",\n");
+    text += QStringLiteral("  \"chapters\": ");
+    write(*d->course, text);
+}
+
+void SourceFolderWriter::addChapter(const SourceChapter &ch, const QList<SourceQuestion> &questions)
+{
+    QString text = d->chapters++ == 0 ? QStringLiteral("[\n    ") : QStringLiteral(",\n    ");
+    print(chapter(ch, questions), 4, text);
+    write(*d->course, text);
+}
+
+void SourceFolderWriter::endCourse()
+{
+    write(*d->course, d->chapters == 0 ? QStringLiteral("[]\n}\n") : QStringLiteral("\n  ]\n}\n"));
+    if (!d->course->commit())
+        cannotWrite(*d->course);
+    d->course.reset();
 }

@@ -5,10 +5,14 @@
 #include "core/UnitDefine.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "ui/entry/EntryPanels.h"
 #include "ui/main/UnitMain.h"
 #include "ui/practice/UnitZhangJie.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QDialog>
 #include <QLabel>
 #include <QPixmap>
@@ -20,23 +24,54 @@
 
 namespace {
 
-// The practice window is modal: its picture is taken while it is shown and handed back
-// through this label, which the framework then grabs like any other widget.
-QWidget *asPicture(const QPixmap &pixmap)
-{
-    static QLabel *picture = nullptr;
-    if (!picture)
-        picture = new QLabel;
-    picture->setPixmap(pixmap);
-    picture->resize(pixmap.size());
-    return picture;
-}
-
-void chooseFirstChapter(TMainForm *main)
+// Pictures are alike from run to run: the bank's own order.
+void chooseChapter(TMainForm *main, int course = 0, int chapter = 0)
 {
     main->SpeedButton3Click();
-    if (auto *chapter = main->findChild<QToolButton *>(QStringLiteral("sbZhangJie0")))
-        chapter->click();
+    main->cbShunXu->setChecked(false);
+    main->cbKeCheng->setCurrentIndex(course);
+    if (auto *button = main->findChild<QToolButton *>(QStringLiteral("sbZhangJie%1").arg(chapter)))
+        button->click();
+}
+
+void chooseFirstChapter(TMainForm *main) { chooseChapter(main); }
+
+// The first entry of that type in the run's list; -1 when none.
+int firstOfType(const QString &type)
+{
+    for (int i = 0; i < ItemList.count(); ++i)
+        if (ItemList[i]->ItemType == type)
+            return i;
+    return -1;
+}
+
+// Runs chapters of the course until one holds an entry of the type, and shows it; act() then
+// answers it before the picture is taken.
+QWidget *duringRunOnType(ShotContext &c, int course, const QString &type,
+                         const std::function<void(TfrmZhangJie *, int)> &act)
+{
+    for (int chapter = 0; chapter < 10; ++chapter) {
+        chooseChapter(c.mainForm, course, chapter);
+        QPixmap pixmap;
+        bool found = false;
+        Modal::setHandler([&](QDialog *dialog) {
+            const int at = firstOfType(type);
+            if (at >= 0) {
+                found = true;
+                c.practiceForm->Item_Index = at;
+                c.practiceForm->ShowItem();
+                act(c.practiceForm, at);
+                Shots::settle(dialog);
+                pixmap = dialog->grab();
+            }
+            dialog->reject();
+        });
+        c.mainForm->sbKaiShiLianXiClick();
+        Modal::clearHandler();
+        if (found)
+            return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
+    }
+    return nullptr;
 }
 
 // Starts a chapter run from the set-up page; during it, act() drives the window and the
@@ -54,7 +89,7 @@ QWidget *duringRun(ShotContext &c, const std::function<void(TfrmZhangJie *)> &ac
     });
     c.mainForm->sbKaiShiLianXiClick();
     Modal::clearHandler();
-    return pixmap.isNull() ? nullptr : asPicture(pixmap);
+    return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
 }
 
 // Ticks the option of the given letter when the shown entry has one.
@@ -81,6 +116,23 @@ const Shots::Register question{120, QStringLiteral("practice-question-with-answe
                                    });
                                }};
 
+const Shots::Register caseQuestion{122, QStringLiteral("practice-case-subquestion"), [](ShotContext &c) -> QWidget * {
+    return duringRunOnType(c, 1, QStringLiteral("5"), [](TfrmZhangJie *f, int) { answer(f, f->cbB); });
+}};
+
+const Shots::Register calculation{124, QStringLiteral("practice-calculation"), [](ShotContext &c) -> QWidget * {
+    return duringRunOnType(c, 0, QStringLiteral("4"), [](TfrmZhangJie *f, int) {
+        TEntryPanels *panels = f->Panel11n;
+        panels->control<QRadioButton>(QStringLiteral("pnlA_"), QStringLiteral("rbJ1"))->click();
+        panels->control<QLineEdit>(QStringLiteral("pnlA_"), QStringLiteral("edtKM1"))->setText(QStringLiteral("库存现金"));
+        auto *amount = panels->control<QLineEdit>(QStringLiteral("pnlA_"), QStringLiteral("edtJE1"));
+        amount->setText(QStringLiteral("1000"));
+        panels->pnlABCDEF_edtKU_JEChange(amount);
+        if (f->pnlAnswer->isHidden())
+            f->sbAnswerClick();
+    });
+}};
+
 const Shots::Register chooser{130, QStringLiteral("practice-chooser"), [](ShotContext &c) -> QWidget * {
                                   return duringRun(c, [](TfrmZhangJie *f) {
                                       // The strip from the shot before stays shown; this one reads better without.
@@ -102,6 +154,20 @@ const Shots::Register chooser{130, QStringLiteral("practice-chooser"), [](ShotCo
 // The run of the chooser shot, ended and stored.
 const Shots::Register result{140, QStringLiteral("practice-result"),
                              [](ShotContext &c) -> QWidget * { return c.mainForm; }};
+
+// A look at all answers of that run: the key marked right, wrong ticks marked wrong.
+const Shots::Register review{145, QStringLiteral("practice-review-marks"), [](ShotContext &c) -> QWidget * {
+    QPixmap pixmap;
+    Modal::setHandler([&](QDialog *dialog) {
+        c.practiceForm->sbNextClick(); // the second question, answered wrongly in the run before
+        Shots::settle(dialog);
+        pixmap = dialog->grab();
+        dialog->reject();
+    });
+    c.mainForm->SpeedButton14Click();
+    Modal::clearHandler();
+    return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
+}};
 
 const Shots::Register essentials{150, QStringLiteral("essentials-setup"), [](ShotContext &c) -> QWidget * {
                                      c.mainForm->SpeedButton3Click();

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLabel>
 #include <QList>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,6 +40,16 @@ QList<Shot> all()
     QList<Shot> shots = registry();
     std::stable_sort(shots.begin(), shots.end(), [](const Shot &a, const Shot &b) { return a.order < b.order; });
     return shots;
+}
+
+QWidget *asPicture(const QPixmap &pixmap)
+{
+    static QLabel *picture = nullptr;
+    if (!picture)
+        picture = new QLabel;
+    picture->setPixmap(pixmap);
+    picture->resize(pixmap.size());
+    return picture;
 }
 
 void settle(QWidget *root)

@@ -3,9 +3,11 @@
 
 #include <functional>
 
+class QPixmap;
 class QWidget;
 class TDataModuleMain;
 class TMainForm;
+class TfrmKaoShi;
 class TfrmZhangJie;
 
 // What a shot works with: the program's windows, made as at start-up, on a scratch copy of the
@@ -17,6 +19,7 @@ struct ShotContext
     TDataModuleMain *dm = nullptr;
     TMainForm *mainForm = nullptr;
     TfrmZhangJie *practiceForm = nullptr;
+    TfrmKaoShi *examForm = nullptr;
 };
 
 // Brings the windows into the state to show and returns the widget to grab (nullptr: no picture).
@@ -38,6 +41,9 @@ struct Register
 };
 // Every registered shot, in order.
 QList<Shot> all();
+// A modal window's picture is taken while it is shown and handed back through this widget,
+// which the framework then grabs like any other.
+QWidget *asPicture(const QPixmap &pixmap);
 // Lets the widget finish: pending events, web pages still loading, a last paint.
 void settle(QWidget *root);
 }

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Translations.h"
 #include "store/UnitDM.h"
+#include "ui/exam/UnitKaoShi.h"
 #include "ui/main/UnitMain.h"
 #include "ui/practice/UnitZhangJie.h"
 
@@ -68,9 +69,11 @@ int main(int argc, char *argv[])
         MainForm = &mainForm;
         TfrmZhangJie practice(&dataModule);
         frmZhangJie = &practice;
+        TfrmKaoShi exam(&dataModule);
+        frmKaoShi = &exam;
         mainForm.show();
 
-        ShotContext context{appDir, scratch.path(), &dataModule, &mainForm, &practice};
+        ShotContext context{appDir, scratch.path(), &dataModule, &mainForm, &practice, &exam};
         for (const Shot &shot : Shots::all()) {
             MessageBox::clearShown();
             QWidget *target = nullptr;
@@ -98,6 +101,7 @@ int main(int argc, char *argv[])
         DataModuleMain = nullptr;
         MainForm = nullptr;
         frmZhangJie = nullptr;
+        frmKaoShi = nullptr;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "acctprep-screens: %s\n", e.what());
         return 1;

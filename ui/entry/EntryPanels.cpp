@@ -7,6 +7,7 @@
 #include "ui/entry/EntryPanelsInternal.h"
 #include "ui/entry/KeMuPicker.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -352,6 +353,17 @@ void TEntryPanels::setPicker(TKeMuPicker *picker)
 void TEntryPanels::refreshCompletions()
 {
     m_accounts->setStringList(m_picker ? m_picker->childAccounts() : QStringList());
+}
+
+void TEntryPanels::commitFocusedEdit()
+{
+    auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (!edit || !isAncestorOf(edit) || !m_eventsOn)
+        return;
+    if (slotOf(edit).prefix.startsWith(QLatin1String("p2l")))
+        p2lABCDEF_edtJEExit(edit);
+    else
+        pnlABCDEF_edtKU_JEChange(edit);
 }
 
 bool TEntryPanels::eventFilter(QObject *watched, QEvent *event)

@@ -46,6 +46,11 @@ public:
     void pnlABCDEF_bbtnKMPopUpClick(QToolButton *button); // "...": opens the picker
     void p2lABCDEF_edtJEExit(QLineEdit *edit);           // an amount edit was left
 
+    // Stores the answer of the edit that has the keyboard focus, if it is one of these panels'.
+    // Hosts call it before they move away from the question, since a click on a button that
+    // takes no focus does not make the edit lose it.
+    void commitFocusedEdit();
+
     // Reviews show answers but take none.
     void setReadOnly(bool on);
     bool isReadOnly() const { return m_readOnly; }

@@ -29,8 +29,12 @@ QToolButton:hover { background: #e3f2fa; }
 QToolButton:disabled { color: #a0b4c0; border-color: #d5e3ea; }
 )";
 
+// Edits narrow down to these where a host is narrow (the practice window) and widen up to
+// the full widths where there is room.
 constexpr int kAccountWidth = 170;
+constexpr int kAccountMinWidth = 110;
 constexpr int kAmountWidth = 110;
+constexpr int kAmountMinWidth = 80;
 constexpr int kComputedAmountWidth = 160;
 constexpr int kNumberWidth = 60;
 
@@ -99,7 +103,10 @@ EntryRowControls makeEntryRow(QWidget *panel, QGridLayout *grid, const QString &
     grid->addWidget(pnlJD, line, 1);
 
     grid->addWidget(tag(Controls::label(panel, name("lblKM"), QStringLiteral("会计科目："))), line, 2);
-    row.edtKM = tag(Controls::lineEdit(panel, name("edtKM"), kAccountWidth));
+    row.edtKM = tag(Controls::lineEdit(panel, name("edtKM")));
+    row.edtKM->setMinimumWidth(kAccountMinWidth);
+    row.edtKM->setMaximumWidth(kAccountWidth);
+    row.edtKM->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(row.edtKM, line, 3);
     row.bbtnKM = tag(Controls::button(panel, name("bbtnKM"), QStringLiteral("..."),
                                       QStringLiteral("从会计科目表中选择"), kRowButton));
@@ -108,7 +115,10 @@ EntryRowControls makeEntryRow(QWidget *panel, QGridLayout *grid, const QString &
     QLabel *lblJE = tag(Controls::label(panel, name("lblJE"), QStringLiteral("金额：")));
     lblJE->setContentsMargins(8, 0, 0, 0);
     grid->addWidget(lblJE, line, 5);
-    row.edtJE = tag(Controls::lineEdit(panel, name("edtJE"), kAmountWidth));
+    row.edtJE = tag(Controls::lineEdit(panel, name("edtJE")));
+    row.edtJE->setMinimumWidth(kAmountMinWidth);
+    row.edtJE->setMaximumWidth(kAmountWidth);
+    row.edtJE->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(row.edtJE, line, 6);
 
     // Row 1 cannot be removed and row 6 has none after it.
@@ -179,7 +189,7 @@ void TEntryPanels::buildEntryPanel(int k)
     box->setContentsMargins(8, 5, 8, 5);
     box->setSpacing(10);
     box->addWidget(number, 0, Qt::AlignTop);
-    box->addLayout(grid);
+    box->addLayout(grid, 4);
     box->addStretch(1);
     panel->hide();
 }

@@ -45,6 +45,9 @@ void TfrmLogin::Button1Click()
         return;
     }
     ++RetryCnt;
+    // The wrong password goes, so the next try starts clean.
+    edtPwd->clear();
+    edtPwd->setFocus();
     MessageBox::information(this, QStringLiteral("提示"), QStringLiteral("密码错误！"));
     if (RetryCnt > 3)
         done(QDialog::Rejected);

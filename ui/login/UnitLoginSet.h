@@ -24,10 +24,13 @@ public:
     QFrame *Panel1 = nullptr;
     QLineEdit *edtUser = nullptr;
     QLineEdit *edtPwd = nullptr;
+    // The password once more, so that a slip of the finger does not lock the learner out.
+    QLineEdit *edtPwd2 = nullptr;
     QLabel *Label3 = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
 
 private:
     TDataModuleMain *m_dm;
+    bool m_stored = false;
 };

@@ -11,6 +11,7 @@ class QChartView;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QScrollArea;
 class QSpinBox;
@@ -75,6 +76,14 @@ public:
     void SpeedButton29Click();
     void sbJHCTKaiShiLianXiClick();
     void seJHCT_fontsizeChange();
+
+    // Exam set-up.
+    void cbKaoShiChange();
+    void sbKaoShiClick(QToolButton *sender);
+    void SelectKaoShi(const QString &KeCheng_ID, const QString &ZhangJie_ID);
+    void seKSZiTiDaXiaoChange();
+    void sbKaiShiKaoShiClick();
+    void SpeedButton30Click();
 
     // Study progress.
     void sbXXXQXClick();
@@ -144,6 +153,22 @@ public:
     QWidget *pnlCTZQ = nullptr;
     QRadioButton *rbToDay = nullptr, *rbWeek = nullptr, *rbMonth = nullptr, *rbAll = nullptr;
     QToolButton *SpeedButton28 = nullptr, *SpeedButton29 = nullptr;
+    // The review box's first explanatory line: what kind of review it sets up.
+    QLabel *lblJHCTKindCaption = nullptr, *lblJHCTKindText = nullptr;
+
+    // Exam set-up (PanelKaoShi).
+    QComboBox *cbKaoShi = nullptr;
+    QScrollArea *ScrollBoxKaoShi = nullptr;
+    QToolButton *SpeedButton30 = nullptr;
+    QStackedWidget *KaoShiArea = nullptr;
+    QGroupBox *dbKaoShiInfo = nullptr;
+    QLabel *lblKaoShiJuan = nullptr, *lblKaoshiCnt = nullptr, *lblKSDanXuanCnt = nullptr, *lblKSDuoXuanCnt = nullptr,
+           *lblKSPanDuanCnt = nullptr, *lblFenXiTi = nullptr, *lblKSFenXiCnt = nullptr;
+    QLineEdit *edtKaoShiShiJian = nullptr;
+    QCheckBox *cbKaoShiJIShi = nullptr;
+    QSpinBox *seKSZiTiDaXiao = nullptr;
+    QLabel *pnlKSZitiYuLan = nullptr;
+    QToolButton *sbKaiShiKaoShi = nullptr;
 
     // Study progress (PanelXueXiJinJie).
     QToolButton *sbXXXQX = nullptr, *SpeedButton25 = nullptr, *SpeedButton26 = nullptr;
@@ -177,6 +202,11 @@ private:
     // Draws the learning curve through the points (label i+1, rate): flat, or with depth when
     // cb3D is ticked.
     void plotCurve(const QList<QPointF> &points);
+    // What a point of the curve stands for: the run's date and time, course and chapter.
+public:
+    QString curvePointTip(int index) const;
+
+private:
     // Writes the course and chapter of history row r into the two labels, if it holds a record.
     void showLogDetails(int row);
     // Runs the practice window modally and shows the result afterwards.
@@ -197,6 +227,14 @@ private:
     QObject *m_enterClicks = nullptr; // Enter activates the focused button
     QWidget *m_setupView = nullptr;   // where the last new run was set up
     int m_zhangJieButtonCount = 0;    // chapter buttons of the last fill
+
+    // Exam views
+    bool fillPaperCounts(const QString &KeCheng_ID, const QString &ZhangJie_ID);
+    // The set-up's state without a chosen paper.
+    void noPaperChosen();
+    // Font size, start time, countdown and identifier of a new exam; then the exam itself.
+    void startExam();
+    int m_kaoShiButtonCount = 0; // paper buttons of the last fill
 };
 
 // The main window of the running program.

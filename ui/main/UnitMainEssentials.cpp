@@ -33,6 +33,10 @@ void TMainForm::SpeedButton24Click()
     pnlCTZQ->hide();
     gbJHCT->setTitle(QStringLiteral("精华类练习"));
     lblJHCT_CAP->setText(QStringLiteral("精华类练习"));
+    lblJHCTKindCaption->setText(QStringLiteral("精华试题："));
+    lblJHCTKindText->setText(QStringLiteral("练习所有课程中标为精华的试题。在练习窗口中点“设为精华题目”即可加入，"
+                                            "再点一次即可取消。"));
+    sbJHCTKaiShiLianXi->setToolTip(QStringLiteral("按以上设置开始复习"));
     PracticeArea->setCurrentWidget(gbJHCT);
     int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
     if (!guarded(this, [&] { m_dm->GetJHItemCnt(zong, dan, duo, pan, fen); })) {
@@ -50,6 +54,11 @@ void TMainForm::SpeedButton27Click()
 {
     gbJHCT->setTitle(QStringLiteral("错题类练习"));
     lblJHCT_CAP->setText(QStringLiteral("错题类练习"));
+    lblJHCTKindCaption->setText(QStringLiteral("错题复习："));
+    lblJHCTKindText->setText(QStringLiteral("练习所选时间段内答错过的试题；同一题在几天里都答错过，按天各练一次。"));
+    // The counts are the wrong questions' own, once a period is chosen; not the essentials'.
+    showJHCTCounts(0, 0, 0, 0, 0);
+    sbJHCTKaiShiLianXi->setToolTip(QStringLiteral("请先选择错题的时间范围并点“确定”"));
     PracticeArea->setCurrentWidget(gbJHCT);
     pnlCTZQ->show();
     pnlCTZQ->raise();
@@ -80,9 +89,15 @@ void TMainForm::SpeedButton28Click()
         return;
     showJHCTCounts(zong, dan, duo, pan, fen);
     sbJHCTKaiShiLianXi->setEnabled(true);
+    sbJHCTKaiShiLianXi->setToolTip(QStringLiteral("按以上设置开始复习"));
     pnlCTZQ->hide();
-    if (frmZhangJie)
+    if (frmZhangJie) {
         frmZhangJie->CT_Start = start;
+        frmZhangJie->CT_Period = rbWeek->isChecked() ? QStringLiteral("近一周")
+            : rbMonth->isChecked()                   ? QStringLiteral("近一月")
+            : rbAll->isChecked()                     ? QStringLiteral("全部")
+                                                     : QStringLiteral("当天");
+    }
     seJHCT_select->setFocus();
 }
 

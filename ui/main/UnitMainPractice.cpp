@@ -29,12 +29,21 @@
 
 using PracticeViews::NoChapter;
 
+namespace {
+// A start that cannot start says why.
+void enableStart(QToolButton *start, bool on)
+{
+    start->setEnabled(on);
+    start->setToolTip(on ? QStringLiteral("按以上设置开始练习") : QStringLiteral("请先在左侧的章节列表中选择章节"));
+}
+}
+
 void TMainForm::SpeedButton3Click()
 {
     bringToFront(PanelZJLX);
     cbZhangJieAll->setChecked(true);
     lblXuanZeZhangJie->setText(NoChapter);
-    sbKaiShiLianXi->setEnabled(false);
+    enableStart(sbKaiShiLianXi, false);
     for (QLabel *l : {lblZhangJieCnt, lblZJDanXuanCnt, lblZJDuoXuanCnt, lblZJPanDuanCnt, lblZJFenxiCnt})
         l->setText(QStringLiteral("0"));
     for (QSpinBox *s : {seDanXunShuLiang, seDuoXuanShuLiang, sePanDuanShuLiang, seFenXiShuLiang})
@@ -63,13 +72,13 @@ void TMainForm::cbKeChengChange()
     const TKeCheng *keCheng = KeChengList.object(course);
     if (keCheng->KeChengName.left(4) == QStringLiteral("会计基础")) {
         lblfenxi->setText(QStringLiteral("计算分析题："));
-        cbFenXi->setText(QStringLiteral("计算题："));
+        cbFenXi->setText(QStringLiteral("计算分析题："));
     } else if (keCheng->KeChengName.left(4) == QStringLiteral("财经法规")) {
         lblfenxi->setText(QStringLiteral("案例分析题："));
-        cbFenXi->setText(QStringLiteral("案例题："));
+        cbFenXi->setText(QStringLiteral("案例分析题："));
     }
     lblXuanZeZhangJie->setText(NoChapter);
-    sbKaiShiLianXi->setEnabled(false);
+    enableStart(sbKaiShiLianXi, false);
     if (frmZhangJie) {
         frmZhangJie->KeChengID = keCheng->KeChengID;
         frmZhangJie->KeChengName = keCheng->KeChengName;
@@ -88,6 +97,9 @@ void TMainForm::cbKeChengChange()
         QToolButton *b = EnsureFlatButton(this, host, QStringLiteral("sbZhangJie%1").arg(i),
                                           ZhangJieList.object(i)->ZhangJieName, QRect(10, 12 + 32 * i, width, 30), 11);
         b->setFocusPolicy(Qt::StrongFocus);
+        // The chosen chapter stays marked as chosen, whatever has the focus.
+        b->setCheckable(true);
+        b->setChecked(false);
         b->installEventFilter(m_enterClicks);
         disconnect(b, &QToolButton::clicked, this, nullptr);
         connect(b, &QToolButton::clicked, this, [this, b] { sbZhangJieClick(b); });
@@ -117,13 +129,17 @@ void TMainForm::sbZhangJieClick(QToolButton *sender)
         frmZhangJie->ZhangJieName = zhangJie->ZhangJieName;
     }
     lblXuanZeZhangJie->setText(sender->text());
+    for (int i = 0; i < m_zhangJieButtonCount; ++i)
+        if (auto *b = findChild<QToolButton *>(QStringLiteral("sbZhangJie%1").arg(i)))
+            b->setChecked(b == sender);
     if (!fillChapterCounts(keChengID, zhangJie->ZhangJieID)) {
         // Without its counts the chapter cannot be practised.
         lblXuanZeZhangJie->setText(NoChapter);
-        sbKaiShiLianXi->setEnabled(false);
+        enableStart(sbKaiShiLianXi, false);
+        sender->setChecked(false);
         return;
     }
-    sbKaiShiLianXi->setEnabled(true);
+    enableStart(sbKaiShiLianXi, true);
 }
 
 void TMainForm::SelectZhangJie(const QString &KeCheng_ID, const QString &ZhangJie_ID)
@@ -202,6 +218,10 @@ void TMainForm::startPracticeRun(bool forcedSwitching, int seconds)
     // A failed load ends the start; the window is not shown on a half-built list.
     if (!f->InitItemList())
         return;
+    // A new run starts with the key hidden; reviews keep the strip as the learner left it.
+    if (!f->pnlAnswer->isHidden())
+        f->sbAnswerClick();
+    f->TimeUsed.clear();
     f->StartTime = Clock::now();
     if (forcedSwitching) {
         f->QieHuan = true;

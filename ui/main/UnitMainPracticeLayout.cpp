@@ -114,8 +114,9 @@ QLabel *preview(QWidget *parent, const QString &name, int points)
     return l;
 }
 
-// The three explanatory lines that head both set-up boxes.
-void addExplanations(QWidget *box, QVBoxLayout *column)
+// The three explanatory lines that head both set-up boxes; returns the first line's caption
+// and text, which the review box changes with the kind of review.
+std::pair<QLabel *, QLabel *> addExplanations(QWidget *box, QVBoxLayout *column)
 {
     column->addWidget(Controls::boldLabel(box, QString(), QStringLiteral("练习设置"), 12));
     auto *grid = new QGridLayout;
@@ -128,6 +129,7 @@ void addExplanations(QWidget *box, QVBoxLayout *column)
         {QStringLiteral("练习设置："), QStringLiteral("用户可以设置从第一题或是第几题开始练习以及每题切换强制时间。")},
     };
     int row = 0;
+    std::pair<QLabel *, QLabel *> first{};
     for (const auto &line : lines) {
         QLabel *caption = Controls::boldLabel(box, QString(), line[0]);
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -135,9 +137,12 @@ void addExplanations(QWidget *box, QVBoxLayout *column)
         text->setWordWrap(true);
         grid->addWidget(caption, row, 0);
         grid->addWidget(text, row, 1);
+        if (row == 0)
+            first = {caption, text};
         ++row;
     }
     column->addLayout(grid);
+    return first;
 }
 
 // One line "caption count trailer" of a count box.
@@ -225,6 +230,9 @@ void TMainForm::buildPracticeView()
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     ScrollBoxZhangJie->setWidget(Controls::panel(nullptr, QStringLiteral("ScrollBoxZhangJieContents")));
+    // The chosen chapter keeps its mark when the list loses the focus.
+    ScrollBoxZhangJie->widget()->setStyleSheet(QStringLiteral(
+        "QToolButton:checked { background: #d6eaf6; border: 1px solid #8fc1de; border-radius: 3px; }"));
     FitFlatButtonsToWidth(ScrollBoxZhangJie->widget(), 20);
     chapters->addWidget(ScrollBoxZhangJie);
     left->addWidget(GroupBox2, 1);
@@ -396,7 +404,7 @@ void TMainForm::buildPracticeView()
     {
         auto *column = new QVBoxLayout(gbJHCT);
         column->setSpacing(10);
-        addExplanations(gbJHCT, column);
+        std::tie(lblJHCTKindCaption, lblJHCTKindText) = addExplanations(gbJHCT, column);
 
         auto *counts = new QFrame(gbJHCT);
         counts->setObjectName(QStringLiteral("PanelJHCTCnt"));

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTime>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -45,27 +46,41 @@ void TMainForm::ShowResultZJ()
     const TfrmZhangJie *f = frmZhangJie;
     if (!f)
         return;
-    lblResKeCheng->setText(f->KeChengName);
-    lblResZhangJie->setText(f->ZhangJieName);
+    // The figures of the run as it was stored: a review afterwards changes none of them.
+    lblResKeCheng->setText(f->RunKeChengName);
+    lblResZhangJie->setText(f->RunZhangJieName);
     lblResKaiShi->setText(f->StartTime.toString(QStringLiteral("hh:mm:ss")));
-    lblResYongShi->setText(elapsed(f->StartTime, Clock::now()));
-    lblResZongGong->setText(QStringLiteral("本次练习题量共：%1题").arg(f->YiLianXiCnt + f->WeiLianXiCnt));
-    lblResYiDa->setText(QStringLiteral("已练习题数：%1题").arg(f->YiLianXiCnt));
-    lblResWeiDa->setText(QStringLiteral("未练习题数：%1题").arg(f->WeiLianXiCnt));
-    lblResDui->setText(QStringLiteral("正确题数：%1题").arg(f->ZhengQueCnt));
-    lblResCuo->setText(QStringLiteral("错误题数：%1题").arg(f->CuoWuCnt));
+    lblResYongShi->setText(f->TimeUsed.isEmpty() ? elapsed(f->StartTime, Clock::now()) : f->TimeUsed);
+    // The counts below are of entries; where calculation or case questions make them more than
+    // the questions, they say so.
+    const int entries = f->YiLianXiCnt + f->WeiLianXiCnt;
+    const bool subQuestions = f->QuestionCnt != entries;
+    const QString unit = subQuestions ? QStringLiteral("小题") : QStringLiteral("题");
+    lblResZongGong->setText(subQuestions
+                                ? QStringLiteral("本次练习题量共：%1题，共%2小题").arg(f->QuestionCnt).arg(entries)
+                                : QStringLiteral("本次练习题量共：%1题").arg(entries));
+    lblResYiDa->setText(QStringLiteral("已练习题数：%1").arg(f->YiLianXiCnt) + unit);
+    lblResWeiDa->setText(QStringLiteral("未练习题数：%1").arg(f->WeiLianXiCnt) + unit);
+    lblResDui->setText(QStringLiteral("正确题数：%1").arg(f->ZhengQueCnt) + unit);
+    lblResCuo->setText(QStringLiteral("错误题数：%1").arg(f->CuoWuCnt) + unit);
     lblResManFen->setText(QStringLiteral("满分：") + points(f->ManFen) + QStringLiteral("分"));
     lblResDeFen->setText(QStringLiteral("您本次得分：") + points(f->DeFen) + QStringLiteral("分"));
-    lblResZhengQueLv->setText(QStringLiteral("正确率为：0%"));
+    // A share of the points, named so that it is not taken for the history's share of
+    // answered questions.
+    lblResZhengQueLv->setText(QStringLiteral("得分率为：0%"));
     if (f->ManFen != 0) {
         const double rate = double(qint64(f->DeFen) * 100) / f->ManFen;
-        lblResZhengQueLv->setText(QStringLiteral("正确率为：") + QString::number(rate, 'f', 2) + QStringLiteral("%"));
+        lblResZhengQueLv->setText(QStringLiteral("得分率为：") + QString::number(rate, 'f', 2) + QStringLiteral("%"));
     }
+    lblResZhengQueLv->setToolTip(QStringLiteral("得分占满分的比例"));
     PracticeArea->setCurrentWidget(gbRes);
 }
 
 void TMainForm::runReview()
 {
+    // Reviews are not timed: no countdown to show.
+    if (frmZhangJie->isReview())
+        frmZhangJie->lvlQieHuanLeft->setText(QStringLiteral("----"));
     frmZhangJie->ShowItem();
     frmZhangJie->QieHuaCnt = 0;
     runPractice();
@@ -120,12 +135,22 @@ void TMainForm::SpeedButton18Click()
     TfrmZhangJie *f = frmZhangJie;
     if (!f)
         return;
+    // A new attempt on the same questions: its own start, its own record, the run's timing.
+    // Marks and essential flags belong to the learner, not to the attempt: they stay.
     f->LXMode = QStringLiteral("new");
     f->Item_Index = 0;
-    // Marks and essential flags belong to the learner, not to the attempt: they stay.
     for (int i = 0; i < ItemList.count(); ++i) {
         ItemList.object(i)->UserAnswer.clear();
         ItemList.object(i)->UserScore = 0;
     }
+    f->StartTime = Clock::now();
+    f->Test_ID = f->StartTime.toString(QStringLiteral("yyyyMMddhhmmss"));
+    f->TimeUsed.clear();
+    if (!f->pnlAnswer->isHidden())
+        f->sbAnswerClick();
+    if (!f->QieHuan)
+        f->lvlQieHuanLeft->setText(QStringLiteral("----"));
+    f->TimerDaTi->setInterval(1000);
+    f->TimerDaTi->start();
     runReview();
 }

@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QCursor>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -32,7 +34,7 @@ namespace {
 const QStringList LogHeaders = {
     QStringLiteral("成绩日期"), QStringLiteral("正确题目数"), QStringLiteral("错误题目数"),
     QStringLiteral("未完成数量"), QStringLiteral("已完成数量"), QStringLiteral("耗用时间"),
-    QStringLiteral("成绩得分"), QStringLiteral("正确率"), QStringLiteral("成绩所属"),
+    QStringLiteral("成绩得分"), QStringLiteral("答对率"), QStringLiteral("成绩所属"),
 };
 const QColor PointColour(255, 0, 0);
 
@@ -65,6 +67,8 @@ void resetLogGrid(QTableWidget *grid)
     grid->setColumnCount(int(LogHeaders.size()));
     grid->setRowCount(1);
     grid->setHorizontalHeaderLabels(LogHeaders);
+    // Not the result page's share of points: the share of the answered questions that were right.
+    grid->horizontalHeaderItem(7)->setToolTip(QStringLiteral("答对率＝正确题目数÷（正确题目数＋错误题目数），未答的题不计"));
     grid->setColumnWidth(0, 125);
     for (int c = 1; c < LogHeaders.size(); ++c)
         grid->setColumnWidth(c, 75);
@@ -129,11 +133,13 @@ void TMainForm::buildProgressView()
     ChartAxisY->setTickAnchor(0);
     ChartAxisY->setTickInterval(10);
     ChartAxisY->setLabelFormat(QStringLiteral("%d"));
-    ChartAxisY->setTitleText(QStringLiteral("正确率%"));
+    ChartAxisY->setTitleText(QStringLiteral("答对率%"));
     Chart->addAxis(ChartAxisY, Qt::AlignLeft);
     ChartAxisX = new QCategoryAxis(Chart);
     ChartAxisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     ChartAxisX->setRange(0, 1);
+    // The newest run stands on the left.
+    ChartAxisX->setTitleText(QStringLiteral("练习次序（1 为最近一次，越往右越早）"));
     Chart->addAxis(ChartAxisX, Qt::AlignBottom);
     ChartView = new QChartView(Chart, GroupBox7);
     ChartView->setObjectName(QStringLiteral("ChartView"));
@@ -242,23 +248,25 @@ void TMainForm::plotCurve(const QList<QPointF> &points)
     };
 
     if (cb3D->isChecked()) {
-        // Depth: a ribbon between the curve and a copy pushed down and to the right, drawn
-        // behind the curve; the point labels above the curve stay clear of it.
+        // Depth: behind each segment of the curve, the band between it and a copy pushed down
+        // and to the right. One band per segment, so that a steep rise or fall, where a single
+        // band would cross itself and leave holes, is shaded like the rest.
         const qreal dx = (ChartAxisX->max() - ChartAxisX->min()) * 0.012;
         const qreal dy = -(ChartAxisY->max() - ChartAxisY->min()) * 0.03;
-        auto *depth = new QAreaSeries;
-        depth->setObjectName(QStringLiteral("ChartDepth"));
-        auto *front = new QLineSeries(depth);
-        auto *back = new QLineSeries(depth);
-        for (const QPointF &p : points) {
-            front->append(p);
-            back->append(p.x() + dx, p.y() + dy);
+        for (int i = 0; i + 1 < n || (n == 1 && i == 0); ++i) {
+            const QPointF a = points.at(i), b = points.at(qMin(i + 1, n - 1));
+            auto *depth = new QAreaSeries;
+            depth->setObjectName(QStringLiteral("ChartDepth"));
+            auto *front = new QLineSeries(depth);
+            auto *back = new QLineSeries(depth);
+            front->append({a, b});
+            back->append({QPointF(a.x() + dx, a.y() + dy), QPointF(b.x() + dx, b.y() + dy)});
+            depth->setUpperSeries(back);
+            depth->setLowerSeries(front);
+            depth->setBrush(QColor(150, 20, 20, 110));
+            depth->setPen(QPen(QColor(110, 0, 0, 160), 1));
+            attach(depth);
         }
-        depth->setUpperSeries(back);
-        depth->setLowerSeries(front);
-        depth->setBrush(QColor(150, 20, 20, 110));
-        depth->setPen(QPen(QColor(110, 0, 0, 160), 1));
-        attach(depth);
     }
 
     auto *series = new QLineSeries;
@@ -278,7 +286,25 @@ void TMainForm::plotCurve(const QList<QPointF> &points)
     for (int i = 0; i < n; ++i)
         series->setPointConfiguration(i, {{QXYSeries::PointConfiguration::Color, PointColour},
                                           {QXYSeries::PointConfiguration::Size, 5}});
+    // Which run a point is: its date, course and chapter.
+    connect(series, &QLineSeries::hovered, this, [this](const QPointF &point, bool entered) {
+        if (entered)
+            QToolTip::showText(QCursor::pos(), curvePointTip(qRound(point.x()) - 1), ChartView);
+        else
+            QToolTip::hideText();
+    });
     attach(series);
+}
+
+QString TMainForm::curvePointTip(int index) const
+{
+    if (index < 0 || index >= XueXiLogList.count())
+        return QString();
+    const TXueXiLog *log = XueXiLogList[index];
+    return QStringLiteral("第%1次（倒数）：%2\n%3\n%4\n%5，答对率 %6%")
+        .arg(index + 1)
+        .arg(logDate(log->T_ID), log->T_KeCheng, log->T_ZhangJie, log->T_type)
+        .arg(correctRate(log->T_true, log->T_false));
 }
 
 void TMainForm::SpeedButton25Click()

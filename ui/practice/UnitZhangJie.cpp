@@ -5,15 +5,22 @@
 #include "core/UnitDefine.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "core/AppPath.h"
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
 #include "ui/ScreenFit.h"
+#include "ui/entry/EntryAnswer.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/practice/OptionOrder.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/practice/ZhangJieInternal.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -27,6 +34,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QToolButton>
 
 #include <algorithm>
@@ -38,28 +46,21 @@ TfrmZhangJie *frmZhangJie = nullptr;
 
 namespace {
 
-// Names of the question types by code: in the question's heading, and in the entry chooser.
-struct TypeName
+// The name of each question type, the same on every screen.
+QString typeName(const QString &type)
 {
-    QLatin1String code;
-    QString heading;
-    QString chooser;
-};
-const TypeName kTypeNames[] = {
-    {QLatin1String("1"), QStringLiteral("单选题"), QStringLiteral("单选题")},
-    {QLatin1String("2"), QStringLiteral("多选题"), QStringLiteral("多选题")},
-    {QLatin1String("3"), QStringLiteral("判断题"), QStringLiteral("判断题")},
-    {QLatin1String("4"), QStringLiteral("计算题"), QStringLiteral("计算分析题")},
-    {QLatin1String("5"), QStringLiteral("案例题"), QStringLiteral("案例分析题题")},
-};
+    static const QHash<QString, QString> names{
+        {QStringLiteral("1"), QStringLiteral("单选题")},   {QStringLiteral("2"), QStringLiteral("多选题")},
+        {QStringLiteral("3"), QStringLiteral("判断题")},   {QStringLiteral("4"), QStringLiteral("计算分析题")},
+        {QStringLiteral("5"), QStringLiteral("案例分析题")},
+    };
+    return names.value(type);
+}
 
-// The type's name in that column of kTypeNames; none for an unknown code.
-QString typeName(const QString &type, QString TypeName::*column)
+bool isChoice(const QString &type)
 {
-    for (const TypeName &name : kTypeNames)
-        if (name.code == type)
-            return name.*column;
-    return QString();
+    return type == QLatin1String("1") || type == QLatin1String("2") || type == QLatin1String("3")
+        || type == QLatin1String("5");
 }
 
 QString tipPicture(const QString &mode)
@@ -117,9 +118,7 @@ bool TfrmZhangJie::InitItemList()
         loaded = guarded(this, [this] { m_dm->GetCTItemList(CT_Start); });
         cut();
     } else {
-        lblKeChengL->setText(KeChengName);
         lblKeChengR->setText(KeChengName);
-        lblZhangJieL->setText(ZhangJieName);
         lblZhangJieR->setText(ZhangJieName);
         ItemList.clear();
         loaded = guarded(this, [this] {
@@ -132,6 +131,19 @@ bool TfrmZhangJie::InitItemList()
         if (RandomOrder)
             shuffleQuestions();
     }
+    nameRun();
+    // Calculation questions are answered with accounts from the chart.
+    for (int i = 0; i < ItemList.count(); ++i) {
+        if (ItemList[i]->ItemType == QLatin1String("4")) {
+            loaded = pnlKeMu->InitKeMuList(m_dm) && loaded;
+            break;
+        }
+    }
+    QuestionCnt = int(QuestionStarts().size());
+    // The summary counts questions; where calculation or case questions bring more entries,
+    // it says so.
+    if (QuestionCnt != ItemList.count())
+        lblTotal->setText(lblTotal->text() + QStringLiteral("，共%1小题").arg(ItemList.count()));
     m_optionOrders.clear();
     if (RandomOrder && !isCutMode(LXMode)) {
         for (int i = 0; i < ItemList.count(); ++i) {
@@ -175,6 +187,53 @@ void TfrmZhangJie::shuffleQuestions()
     ItemList.permute(order);
 }
 
+void TfrmZhangJie::nameRun()
+{
+    if (!isCutMode(LXMode)) {
+        RunKeChengName = KeChengName;
+        RunZhangJieName = ZhangJieName;
+        Label1->setText(QStringLiteral("章节练习："));
+    } else {
+        // A review of essentials or wrong questions is named for what it is and the courses its
+        // questions came from, not for the chapter the set-up page last held.
+        QStringList courses;
+        for (int i = 0; i < ItemList.count(); ++i) {
+            const QString course = ItemList[i]->KeChengName;
+            if (!course.isEmpty() && !courses.contains(course))
+                courses << course;
+        }
+        RunKeChengName = courses.join(QStringLiteral("、"));
+        if (LXMode == QLatin1String("JingHua"))
+            RunZhangJieName = QStringLiteral("精华试题");
+        else if (CT_Period.isEmpty())
+            RunZhangJieName = QStringLiteral("错题复习");
+        else
+            RunZhangJieName = QStringLiteral("错题复习（%1）").arg(CT_Period);
+        Label1->setText(RunZhangJieName + QStringLiteral("："));
+    }
+    lblKeChengL->setText(RunKeChengName);
+    lblZhangJieL->setText(isCutMode(LXMode) ? QString() : RunZhangJieName);
+}
+
+int TfrmZhangJie::questionNumber(int position) const
+{
+    int number = 0;
+    for (int i = 0; i <= position && i < ItemList.count(); ++i)
+        number += StartsQuestion(i) ? 1 : 0;
+    return number;
+}
+
+bool TfrmZhangJie::isReview() const
+{
+    return LXMode == QLatin1String("view") || LXMode == QLatin1String("error") || LXMode == QLatin1String("right")
+        || LXMode == QLatin1String("notfinish");
+}
+
+void TfrmZhangJie::commitEdits()
+{
+    Panel11n->commitFocusedEdit();
+}
+
 QString TfrmZhangJie::optionOrderAt(int position) const
 {
     return position >= 0 && size_t(position) < m_optionOrders.size() ? m_optionOrders[size_t(position)]
@@ -184,7 +243,12 @@ QString TfrmZhangJie::optionOrderAt(int position) const
 void TfrmZhangJie::clearDisplay()
 {
     ScrollBoxImage->hide();
+    m_picture = QPixmap();
     imgItem->clear();
+    meoExItem->hide();
+    meoExItem->clear();
+    ScrollBox->hide();
+    GroupBoxCB->show();
     lblPicNote->hide();
     meoItem->show();
     meoItem->clear();
@@ -193,9 +257,10 @@ void TfrmZhangJie::clearDisplay()
     lblItemKind->clear();
     lblItemType->clear();
     m_clickAttached = false;
-    for (QCheckBox *box : m_boxes) {
+    for (WrapCheckBox *box : m_boxes) {
         box->hide();
         box->setChecked(false);
+        box->setMark(WrapCheckBox::NoMark);
     }
     m_clickAttached = true;
     lblAnswer->clear();
@@ -209,6 +274,7 @@ void TfrmZhangJie::clearDisplay()
 void TfrmZhangJie::showQuestionPicture(const TItem &entry)
 {
     ScrollBoxImage->hide();
+    m_picture = QPixmap();
     imgItem->clear();
     lblPicNote->hide();
     meoItem->show();
@@ -228,13 +294,46 @@ void TfrmZhangJie::showQuestionPicture(const TItem &entry)
         lblPicNote->show();
         return;
     }
-    imgItem->setPixmap(pixmap);
-    imgItem->resize(pixmap.size());
+    m_picture = pixmap;
+    fitPicture();
     ScrollBoxImage->horizontalScrollBar()->setValue(0);
     ScrollBoxImage->verticalScrollBar()->setValue(0);
     ScrollBoxImage->show();
     ScrollBoxImage->raise();
     meoItem->hide();
+}
+
+void TfrmZhangJie::fitPicture()
+{
+    if (m_picture.isNull())
+        return;
+    // As large as the area allows, never beyond the picture's own size; a click shows it whole.
+    const QSize room = ScrollBoxImage->maximumViewportSize() - QSize(2, 2);
+    const QPixmap shown = m_picture.width() > room.width() || m_picture.height() > room.height()
+        ? m_picture.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        : m_picture;
+    imgItem->setPixmap(shown);
+    imgItem->resize(shown.size());
+}
+
+void TfrmZhangJie::openPicture()
+{
+    if (m_picture.isNull())
+        return;
+    QDialog viewer(this);
+    viewer.setObjectName(QStringLiteral("frmPicture"));
+    viewer.setWindowTitle(QStringLiteral("题目图片"));
+    auto *layout = new QVBoxLayout(&viewer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *area = new QScrollArea(&viewer);
+    auto *picture = new QLabel;
+    picture->setPixmap(m_picture);
+    area->setWidget(picture);
+    area->setAlignment(Qt::AlignCenter);
+    layout->addWidget(area);
+    const QSize frame(4, 4);
+    PlaceOnScreen(&viewer, m_picture.size() + frame);
+    Modal::show(&viewer);
 }
 
 void TfrmZhangJie::showMarkAndFav(const TItem &entry)
@@ -257,6 +356,8 @@ void TfrmZhangJie::showMarkAndFav(const TItem &entry)
 
 void TfrmZhangJie::ShowItem()
 {
+    // An answer still being typed belongs to the entry it was typed for.
+    commitEdits();
     // A run without entries shows nothing rather than what an earlier run left behind.
     if (ItemList.isEmpty()) {
         clearDisplay();
@@ -269,28 +370,37 @@ void TfrmZhangJie::ShowItem()
 
     showQuestionPicture(entry);
     if (isCutMode(LXMode)) {
-        lblKeChengL->setText(entry.KeChengName);
-        lblKeChengR->setText(entry.KeChengName);
         lblZhangJieL->setText(entry.ZhangJieName);
+        lblKeChengR->setText(entry.KeChengName);
         lblZhangJieR->setText(entry.ZhangJieName);
     }
-    lblDiJiTi->setText(QString::number(Item_Index + 1));
-    lblDiJiTiMain->setText(QStringLiteral("第%1题").arg(Item_Index + 1));
+    // Numbered by question, as the run's counts are: the sub-questions of a calculation or
+    // case share their question's number and say which of them is shown.
+    const int number = questionNumber(Item_Index);
+    const bool subQuestion = entry.ItemType == QLatin1String("4") || entry.ItemType == QLatin1String("5");
+    lblDiJiTi->setText(QString::number(number));
+    lblDiJiTiMain->setText(subQuestion ? QStringLiteral("第%1题（第%2小题）").arg(number).arg(entry.kind45Index)
+                                       : QStringLiteral("第%1题").arg(number));
     Item_Type = entry.ItemType;
-    const QString word = typeName(Item_Type, &TypeName::heading);
+    const QString word = typeName(Item_Type);
     if (!word.isEmpty())
         lblItemKind->setText(word);
     lblItemType->setText(lblItemKind->text());
     meoItem->setPlainText(entry.ItemDetail);
+    // A case sub-question is read under its case.
+    const bool caseEntry = Item_Type == QLatin1String("5");
+    meoExItem->setVisible(caseEntry);
+    meoExItem->setPlainText(caseEntry ? entry.EX_Subject : QString());
 
     // Restoring the ticks is not answering.
     m_clickAttached = false;
-    for (QCheckBox *box : m_boxes) {
+    for (WrapCheckBox *box : m_boxes) {
         box->hide();
         box->setChecked(false);
+        box->setMark(WrapCheckBox::NoMark);
     }
     const QString order = optionOrderAt(Item_Index);
-    if (Item_Type == QLatin1String("1") || Item_Type == QLatin1String("2") || Item_Type == QLatin1String("3")) {
+    if (isChoice(Item_Type)) {
         for (int i = 0; i < 6; ++i) {
             const QChar bankLetter = order.at(i);
             if (bankLetter == QLatin1Char(' '))
@@ -299,7 +409,7 @@ void TfrmZhangJie::ShowItem()
             const QString trimmed = option.trimmed();
             if (trimmed.isEmpty() || trimmed == QLatin1String("-"))
                 continue;
-            QCheckBox *box = m_boxes[size_t(i)];
+            WrapCheckBox *box = m_boxes[size_t(i)];
             box->setText(kLetters.at(i) + QStringLiteral("、") + option);
             box->setChecked(entry.UserAnswer.contains(bankLetter));
             box->show();
@@ -307,18 +417,56 @@ void TfrmZhangJie::ShowItem()
     }
     m_clickAttached = true;
 
-    // The key in the letters the learner sees; explanations keep the bank's letters.
-    lblAnswer->setText(OptionOrder::shownKey(order, entry.ItemAnswer));
+    // A calculation question is answered in its sub-question panels, all of them at once.
+    const bool calculation = Item_Type == QLatin1String("4");
+    GroupBoxCB->setVisible(!calculation);
+    ScrollBox->setVisible(calculation);
+    lblxzda->setText(calculation ? QStringLiteral("【请在下面作答】") : QStringLiteral("【请选择答案】"));
+    if (calculation) {
+        Panel11n->showQuestion(Item_Index, questionNumber(Item_Index));
+        ScrollBox->raise();
+    } else {
+        GroupBoxCB->raise();
+    }
+    if (!pnlXuanTi->isHidden())
+        pnlXuanTi->raise();
+
+    // The key in the letters the learner sees (explanations keep the bank's letters); a
+    // calculation sub-question's key as readable entries or its amount.
+    if (calculation)
+        lblAnswer->setText(readableKey(entry.option(entry.kind45Index)));
+    else
+        lblAnswer->setText(OptionOrder::shownKey(order, entry.ItemAnswer));
     const QString note = OptionOrder::note(order, entry);
     meoDesc->setPlainText(note.isEmpty() ? entry.ItemDesc : note + QLatin1Char('\n') + entry.ItemDesc);
+    showReviewMarks(entry);
     showMarkAndFav(entry);
+    ReSize();
+}
+
+void TfrmZhangJie::showReviewMarks(const TItem &entry)
+{
+    const QString order = optionOrderAt(Item_Index);
+    const bool marked = isReview() && isChoice(entry.ItemType);
+    for (int i = 0; i < 6; ++i) {
+        WrapCheckBox *box = m_boxes[size_t(i)];
+        const QChar bankLetter = order.at(i);
+        WrapCheckBox::Mark mark = WrapCheckBox::NoMark;
+        if (marked && !box->isHidden() && bankLetter != QLatin1Char(' ')) {
+            if (entry.ItemAnswer.contains(bankLetter))
+                mark = WrapCheckBox::RightMark;
+            else if (box->isChecked())
+                mark = WrapCheckBox::WrongMark;
+        }
+        box->setMark(mark);
+    }
 }
 
 void TfrmZhangJie::cbABCDEFClick(QCheckBox *sender)
 {
     m_clickAttached = false;
     if (Item_Type == QLatin1String("1") || Item_Type == QLatin1String("3")) {
-        for (QCheckBox *box : m_boxes)
+        for (WrapCheckBox *box : m_boxes)
             if (box != sender)
                 box->setChecked(false);
     }
@@ -335,6 +483,7 @@ void TfrmZhangJie::cbABCDEFClick(QCheckBox *sender)
     entry->UserAnswer = answer;
     // No ticks is no answer, and no answer earns nothing.
     entry->UserScore = !answer.isEmpty() && entry->ItemAnswer == answer ? entry->ItemScore : 0;
+    showReviewMarks(*entry);
 }
 
 int TfrmZhangJie::GetNextItemIndex(int index, int step) const
@@ -421,6 +570,7 @@ void TfrmZhangJie::sbFAVClick()
 
 void TfrmZhangJie::SpeedButton6Click()
 {
+    commitEdits();
     lblIndex->setText(QStringLiteral("-1"));
     {
         // Filling the grid is not picking.
@@ -432,10 +582,14 @@ void TfrmZhangJie::SpeedButton6Click()
         sgList->setRowCount(ItemList.count());
         for (int r = 0; r < ItemList.count(); ++r) {
             const TItem &entry = *ItemList[r];
-            const QString cells[] = {
-                QString::number(r + 1), typeName(entry.ItemType, &TypeName::chooser),
-                entry.UserAnswer.isEmpty() ? QStringLiteral("未做") : QStringLiteral("已做"),
-                entry.ItemMark ? QStringLiteral("已标记") : QStringLiteral("未标记")};
+            // Reviews tell right from wrong here too, in words as well as colour.
+            QString state = entry.UserAnswer.isEmpty() ? QStringLiteral("未做") : QStringLiteral("已做");
+            if (isReview() && EntryIsRight(entry))
+                state = QStringLiteral("✓ 正确");
+            else if (isReview() && EntryIsWrong(entry))
+                state = QStringLiteral("✗ 错误");
+            const QString cells[] = {QString::number(r + 1), typeName(entry.ItemType), state,
+                                     entry.ItemMark ? QStringLiteral("已标记") : QStringLiteral("未标记")};
             for (int c = 0; c < 4; ++c) {
                 auto *cell = new QTableWidgetItem(cells[c]);
                 cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -444,6 +598,8 @@ void TfrmZhangJie::SpeedButton6Click()
             }
             if (entry.UserAnswer.isEmpty())
                 sgList->item(r, 2)->setForeground(QColor(0x8a, 0x9a, 0xa5));
+            else if (isReview())
+                sgList->item(r, 2)->setForeground(EntryIsRight(entry) ? QColor(31, 138, 76) : QColor(192, 57, 43));
             if (entry.ItemMark)
                 sgList->item(r, 3)->setForeground(QColor(0xc0, 0x6a, 0x00));
         }
@@ -478,7 +634,10 @@ void TfrmZhangJie::sbOKClick()
     }
     Item_Index = position;
     ShowItem();
+    // The question jumped to gets its full time.
     QieHuaCnt = 0;
+    if (QieHuan)
+        lvlQieHuanLeft->setText(QString::number(QieHuaDiv));
     pnlXuanTi->hide();
 }
 
@@ -495,7 +654,8 @@ int TfrmZhangJie::elapsedSeconds() const
 
 void TfrmZhangJie::TimerDaTiTimer()
 {
-    if (QieHuan) {
+    // The countdown waits while the learner picks a question from the list.
+    if (QieHuan && pnlXuanTi->isHidden()) {
         ++QieHuaCnt;
         lvlQieHuanLeft->setText(QString::number(QieHuaDiv - QieHuaCnt));
         if (QieHuaCnt >= QieHuaDiv)
@@ -512,39 +672,54 @@ void TfrmZhangJie::TimerDaTiTimer()
 
 void TfrmZhangJie::SpeedButton8Click()
 {
+    commitEdits();
     if (!MessageBox::question(this, QStringLiteral("确认结束"), QStringLiteral("结束本次练习吗？")))
         return;
 
-    YiLianXiCnt = WeiLianXiCnt = ZhengQueCnt = CuoWuCnt = ManFen = DeFen = 0;
+    // A review looks at a finished run: its record stays that run's. What the learner changed
+    // in it (flags, new mistakes) is kept as after any run.
+    const bool review = isReview();
+    int right = 0, wrong = 0, answered = 0, unanswered = 0, full = 0, earned = 0;
     for (int i = 0; i < ItemList.count(); ++i) {
         const TItem &entry = *ItemList[i];
         if (entry.UserAnswer.isEmpty())
-            ++WeiLianXiCnt;
+            ++unanswered;
         else
-            ++YiLianXiCnt;
-        if (entry.UserAnswer == entry.ItemAnswer)
-            ++ZhengQueCnt;
-        else
-            ++CuoWuCnt;
-        ManFen += entry.ItemScore;
-        DeFen += entry.UserScore;
+            ++answered;
+        // Unanswered entries are not done, not wrong.
+        if (EntryIsRight(entry))
+            ++right;
+        else if (EntryIsWrong(entry))
+            ++wrong;
+        full += entry.ItemScore;
+        earned += entry.UserScore;
     }
-
     const QString timeUsed = clockText(elapsedSeconds(), QStringLiteral(":"), QStringLiteral(":"), QString());
     // The history row, the flags and the log land together or not at all.
     const bool stored = guarded(this, [&] {
         m_dm->inTransaction([&] {
-            m_dm->InsertTestInfo(Test_ID, QString::number(ZhengQueCnt), QString::number(CuoWuCnt),
-                                 QString::number(YiLianXiCnt), QString::number(WeiLianXiCnt), timeUsed,
-                                 QStringLiteral("章节练习"), KeChengName, ZhangJieName, DeFen / 100);
+            if (!review)
+                m_dm->InsertTestInfo(Test_ID, QString::number(right), QString::number(wrong),
+                                     QString::number(answered), QString::number(unanswered), timeUsed,
+                                     QStringLiteral("章节练习"), RunKeChengName, RunZhangJieName, earned / 100);
             m_dm->UpdateFav();
             m_dm->LogErrItem();
         });
     });
     // Nothing stored, nothing finished: the run stays open so that ending it again stores it
-    // whole (each step replaces what an earlier attempt left).
+    // whole.
     if (!stored)
         return;
+    if (!review) {
+        YiLianXiCnt = answered;
+        WeiLianXiCnt = unanswered;
+        ZhengQueCnt = right;
+        CuoWuCnt = wrong;
+        ManFen = full;
+        DeFen = earned;
+        TimeUsed = timeUsed;
+        QuestionCnt = int(QuestionStarts().size());
+    }
     done(1);
 }
 
@@ -554,6 +729,9 @@ void TfrmZhangJie::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     PlaceOnScreen(this, QSize(964, 682));
+    // A run starts on its question, not on a list an earlier run left open.
+    pnlXuanTi->hide();
+    pnlKeMu->hide();
     // The tip names the kind of review; a missing tip file just leaves the strip plain.
     imgTrip->clear();
     const QString tip = tipPicture(LXMode);
@@ -628,8 +806,17 @@ void TfrmZhangJie::keyPressEvent(QKeyEvent *event)
 
 bool TfrmZhangJie::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched != this && handleKey(static_cast<QKeyEvent *>(event)))
+    // Letters and arrows typed into an answer's edits or the account picker are text, not
+    // the window's keys.
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    const bool typing = widget && (Panel11n->isAncestorOf(widget) || pnlKeMu->isAncestorOf(widget) || widget == pnlKeMu);
+    if (event->type() == QEvent::KeyPress && watched != this && !typing
+        && handleKey(static_cast<QKeyEvent *>(event)))
         return true;
+    if (watched == imgItem && event->type() == QEvent::MouseButtonRelease) {
+        openPicture();
+        return true;
+    }
     if (watched == PanelMain && event->type() == QEvent::Resize)
         ReSize();
     return QDialog::eventFilter(watched, event);

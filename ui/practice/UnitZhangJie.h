@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QDialog>
+#include <QPixmap>
 #include <QString>
 
 #include <array>
@@ -8,6 +9,9 @@
 
 class QCheckBox;
 class QGroupBox;
+class TEntryPanels;
+class TKeMuPicker;
+class WrapCheckBox;
 class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
@@ -56,6 +60,16 @@ public:
     // A chapter run shows its questions (within each type) and the options of its choice
     // questions in a random order.
     bool RandomOrder = false;
+    // Wrong-question run: the period it covers, as its name says it ("近一周").
+    QString CT_Period;
+    // What the run is recorded as: course(s) and chapter, or the kind of review and the
+    // courses its questions came from. Set when the list is built.
+    QString RunKeChengName;
+    QString RunZhangJieName;
+    // Set when a run is ended and stored: its time used ("hh:nn:ss") and its number of
+    // questions (ItemList counts entries).
+    QString TimeUsed;
+    int QuestionCnt = 0;
 
     // Builds the list for the mode and shows its first entry; false when the load failed
     // (the failure has been shown to the learner).
@@ -77,12 +91,20 @@ public:
     void SpeedButton8Click();
     // Sets the font size of the question, options, answer and explanation.
     void setTextFontSize(int points);
+    // The review modes, in which the result is not recorded again.
+    bool isReview() const;
 
     // Controls the main window and tests reach.
     QLabel *lblKeChengL = nullptr, *lblZhangJieL = nullptr, *lblKeChengR = nullptr, *lblZhangJieR = nullptr;
     QLabel *imgTrip = nullptr;
     QLabel *lblDiJiTiMain = nullptr, *lblItemType = nullptr, *lblItemKind = nullptr, *lblDiJiTi = nullptr;
     QPlainTextEdit *meoItem = nullptr;
+    // The case sub-question under the case, shown for case entries.
+    QPlainTextEdit *meoExItem = nullptr;
+    // The sub-question panels of a calculation question, in place of the options.
+    QScrollArea *ScrollBox = nullptr;
+    TEntryPanels *Panel11n = nullptr;
+    TKeMuPicker *pnlKeMu = nullptr;
     QScrollArea *ScrollBoxImage = nullptr;
     QLabel *imgItem = nullptr;
     QCheckBox *cbA = nullptr, *cbB = nullptr, *cbC = nullptr, *cbD = nullptr, *cbE = nullptr, *cbF = nullptr;
@@ -133,11 +155,23 @@ private:
     int elapsedSeconds() const;
     // Shuffles the questions within each type, keeping the entries of one question together.
     void shuffleQuestions();
+    // Names the run: the chapter, or the kind of review and the courses it drew from.
+    void nameRun();
+    // In reviews: the key's options marked right, a wrong tick marked wrong.
+    void showReviewMarks(const TItem &entry);
+    // An answer being typed into a sub-question panel is stored before the run moves on.
+    void commitEdits();
+    // The question picture as large as its area allows; a click shows it at full size.
+    void fitPicture();
+    void openPicture();
+    // The visible number of the question the entry at the position belongs to.
+    int questionNumber(int position) const;
     // Box order of the options of the entry at the position (OptionOrder).
     QString optionOrderAt(int position) const;
 
     TDataModuleMain *m_dm;
-    std::array<QCheckBox *, 6> m_boxes{};
+    std::array<WrapCheckBox *, 6> m_boxes{};
+    QPixmap m_picture;
     // Option order per list position, for the list InitItemList built; empty: the bank's.
     std::vector<QString> m_optionOrders;
     // Clicks on the option boxes count as answers only while attached.
@@ -149,6 +183,7 @@ private:
     // Says why a question picture could not be shown.
     QLabel *lblPicNote = nullptr;
     QLabel *Label12 = nullptr;
+    QLabel *Label1 = nullptr;
 };
 
 // The practice window of the running program.

@@ -3,9 +3,13 @@
 #include "ui/practice/UnitZhangJie.h"
 
 #include "ui/Controls.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/practice/ZhangJieInternal.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,8 +30,6 @@ using ZhangJie::kLetters;
 
 namespace {
 
-// Accent colour of the window (its strips use it too, through the style sheet).
-const QColor kBlue(38, 144, 196);
 
 // Left and right margin of the question area; the text and the options get w - 100.
 constexpr int kSideMargin = 50;
@@ -41,89 +43,6 @@ const Controls::ButtonLook WindowButton{.focus = Qt::TabFocus, .autoRaise = true
 // "退出练习" fills the foot of the right-hand column.
 const Controls::ButtonLook EndButton{
     .focus = Qt::TabFocus, .autoRaise = true, .handCursor = true, .fillWidth = true, .minimumSize = {0, 36}};
-
-// A check box whose caption wraps onto further lines within the width it is given, so long
-// option texts stay readable. The indicator sits beside the first line.
-class WrapCheckBox : public QCheckBox
-{
-public:
-    explicit WrapCheckBox(QWidget *parent) : QCheckBox(parent)
-    {
-        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-    }
-
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override
-    {
-        return qMax(indicatorSize().height(), textRectFor(width).height()) + 2 * kVMargin;
-    }
-    QSize sizeHint() const override
-    {
-        const int width = textLeft() + fontMetrics().horizontalAdvance(text()) + 4;
-        return {width, heightForWidth(width)};
-    }
-    QSize minimumSizeHint() const override
-    {
-        // The real height comes from heightForWidth; this only keeps one line's room.
-        return {textLeft() + fontMetrics().averageCharWidth() * 6,
-                qMax(indicatorSize().height(), fontMetrics().height()) + 2 * kVMargin};
-    }
-
-protected:
-    // The whole box, caption lines included, takes the click.
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QSize indicator = indicatorSize();
-        // Centred on the ink of the first line, not on its line box.
-        const QRect ink = fontMetrics().tightBoundingRect(QStringLiteral("中"));
-        QTextLayout layout(text().isEmpty() ? QStringLiteral("中") : text(), font());
-        layout.beginLayout();
-        QTextLine first = layout.createLine();
-        first.setLineWidth(textRectFor(width()).width());
-        layout.endLayout();
-        const int middle = kVMargin + qRound(first.ascent()) + (ink.top() + ink.bottom()) / 2;
-        option.rect = QRect(QPoint(2, qMax(0, middle - indicator.height() / 2)), indicator);
-        painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
-
-        const QRect textRect = textRectFor(width());
-        painter.setPen(isChecked() ? kBlue.darker(140) : palette().color(QPalette::WindowText));
-        painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = textRect.adjusted(-2, 0, 2, 0);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-
-private:
-    static constexpr int kVMargin = 3;
-
-    QSize indicatorSize() const
-    {
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        return {style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this),
-                style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this)};
-    }
-    int textLeft() const
-    {
-        return 2 + indicatorSize().width() + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this) + 2;
-    }
-    QRect textRectFor(int width) const
-    {
-        const QRect room(textLeft(), kVMargin, qMax(1, width - textLeft() - 2), 1 << 20);
-        const QRect used = fontMetrics().boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
-        return {room.topLeft(), QSize(room.width(), used.height())};
-    }
-};
 
 const char *kStyle = R"(
 #frmZhangJie { background: #f4f7f9; }
@@ -178,6 +97,9 @@ TfrmZhangJie::TfrmZhangJie(TDataModuleMain *dataModule, QWidget *parent) : QDial
     buildAnswerStrip();
     left->addWidget(PanelMain, 1);
     left->addWidget(pnlAnswer);
+    // The buttons stay at the foot whether the answer strip shows or not: showing it never
+    // moves a button from under the pointer.
+    left->addWidget(PanelMainB);
     body->addLayout(left, 1);
     buildRightColumn();
     body->addWidget(Panel4);
@@ -205,14 +127,14 @@ void TfrmZhangJie::buildTopStrip()
     auto *row = new QHBoxLayout(Panel2);
     row->setContentsMargins(16, 4, 12, 4);
     row->setSpacing(12);
-    auto *label1 = Controls::label(Panel2, QStringLiteral("Label1"), QStringLiteral("章节练习："));
+    Label1 = Controls::label(Panel2, QStringLiteral("Label1"), QStringLiteral("章节练习："));
     lblKeChengL = Controls::label(Panel2, QStringLiteral("lblKeChengL"));
     lblZhangJieL = Controls::label(Panel2, QStringLiteral("lblZhangJieL"));
-    for (QLabel *caption : {label1, lblKeChengL, lblZhangJieL})
+    for (QLabel *caption : {Label1, lblKeChengL, lblZhangJieL})
         Controls::setPointSize(caption, 12);
     imgTrip = Controls::label(Panel2, QStringLiteral("imgTrip"));
     imgTrip->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row->addWidget(label1);
+    row->addWidget(Label1);
     row->addWidget(lblKeChengL);
     row->addWidget(lblZhangJieL);
     row->addStretch(1);
@@ -252,12 +174,17 @@ void TfrmZhangJie::buildQuestionArea()
 
     meoItem = Controls::readOnlyMemo(PanelMain, QStringLiteral("meoItem"));
     meoItem->setContextMenuPolicy(Qt::NoContextMenu);
+    meoExItem = Controls::readOnlyMemo(PanelMain, QStringLiteral("meoExItem"));
+    meoExItem->setContextMenuPolicy(Qt::NoContextMenu);
+    meoExItem->hide();
 
     ScrollBoxImage = new QScrollArea(PanelMain);
     ScrollBoxImage->setObjectName(QStringLiteral("ScrollBoxImage"));
     ScrollBoxImage->setWidgetResizable(false);
     ScrollBoxImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgItem = Controls::label(nullptr, QStringLiteral("imgItem"));
+    imgItem->setCursor(Qt::PointingHandCursor);
+    imgItem->setToolTip(QStringLiteral("点击查看原图"));
     ScrollBoxImage->setWidget(imgItem);
     ScrollBoxImage->hide();
 
@@ -276,10 +203,8 @@ void TfrmZhangJie::buildQuestionArea()
     optionLayout->setSpacing(6);
     QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
     for (int i = 0; i < 6; ++i) {
-        auto *box = new WrapCheckBox(options);
-        box->setObjectName(QStringLiteral("cb") + kLetters.at(i));
-        box->setToolTip(QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
-        box->setFocusPolicy(Qt::TabFocus);
+        WrapCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + kLetters.at(i),
+                                             QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
         box->hide();
         optionLayout->addWidget(box);
         connect(box, &QCheckBox::clicked, this, [this, box] {
@@ -293,7 +218,16 @@ void TfrmZhangJie::buildQuestionArea()
     optionScroll->setWidget(options);
     groupLayout->addWidget(optionScroll);
 
-    PanelMainB = Controls::styledPanel(PanelMain, QStringLiteral("PanelMainB"));
+    // A calculation question is answered in its sub-question panels, where the options go.
+    ScrollBox = Controls::scrollColumn(PanelMain, QStringLiteral("ScrollBox"));
+    Panel11n = new TEntryPanels;
+    ScrollBox->setWidget(Panel11n);
+    ScrollBox->hide();
+    pnlKeMu = new TKeMuPicker(this);
+    pnlKeMu->hide();
+    Panel11n->setPicker(pnlKeMu);
+
+    PanelMainB = Controls::styledPanel(this, QStringLiteral("PanelMainB"));
     PanelMainB->setFixedHeight(kButtonStripHeight);
     auto *buttons = new QHBoxLayout(PanelMainB);
     buttons->setContentsMargins(kSideMargin, 8, kSideMargin, 8);
@@ -330,17 +264,25 @@ void TfrmZhangJie::buildAnswerStrip()
 {
     pnlAnswer = Controls::styledPanel(this, QStringLiteral("pnlAnswer"));
     pnlAnswer->setFixedHeight(kAnswerStripHeight);
+    auto *grid = new QGridLayout(pnlAnswer);
+    grid->setContentsMargins(20, 8, 20, 10);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
     auto *label10 = Controls::label(pnlAnswer, QStringLiteral("Label10"), QStringLiteral("【正确答案】"));
-    label10->setGeometry(20, 8, 96, 28);
-    label10->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label10->setFixedWidth(96);
+    // A journal-entry key takes a line per entry.
     lblAnswer = Controls::label(pnlAnswer, QStringLiteral("lblAnswer"));
-    lblAnswer->setGeometry(120, 8, 600, 28);
-    lblAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblAnswer->setWordWrap(true);
+    lblAnswer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label12 = Controls::label(pnlAnswer, QStringLiteral("Label12"), QStringLiteral("【答案解析】"));
-    Label12->move(20, 46);
     meoDesc = Controls::readOnlyMemo(pnlAnswer, QStringLiteral("meoDesc"));
     meoDesc->setContextMenuPolicy(Qt::NoContextMenu);
-    meoDesc->setGeometry(120, 42, 600, kAnswerStripHeight - 52);
+    grid->addWidget(label10, 0, 0, Qt::AlignTop);
+    grid->addWidget(lblAnswer, 0, 1, Qt::AlignTop);
+    grid->addWidget(Label12, 1, 0, Qt::AlignTop);
+    grid->addWidget(meoDesc, 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
     pnlAnswer->hide();
 }
 
@@ -424,7 +366,7 @@ void TfrmZhangJie::buildChooser()
     auto *layout = new QVBoxLayout(pnlXuanTi);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto *panel3 = Controls::label(pnlXuanTi, QStringLiteral("Panel3"), QStringLiteral("选择会计科目"));
+    auto *panel3 = Controls::label(pnlXuanTi, QStringLiteral("Panel3"), QStringLiteral("题目选择"));
     panel3->setFixedHeight(34);
     layout->addWidget(panel3);
 
@@ -479,7 +421,7 @@ void TfrmZhangJie::buildChooser()
 
 void TfrmZhangJie::setTextFontSize(int points)
 {
-    QList<QWidget *> controls{meoItem, lblAnswer, meoDesc};
+    QList<QWidget *> controls{meoItem, meoExItem, lblAnswer, meoDesc};
     for (QCheckBox *box : m_boxes)
         controls << box;
     for (QWidget *control : controls)
@@ -488,18 +430,32 @@ void TfrmZhangJie::setTextFontSize(int points)
 
 void TfrmZhangJie::ReSize()
 {
-    const int height = PanelMain->height();
+    // The button strip stands below the answer strip: the question area is all of PanelMain.
+    const int h = PanelMain->height();
     const int w = PanelMain->width();
-    const int h = height - PanelMainB->height();
-    PanelMainB->setGeometry(0, h, w, PanelMainB->height());
+    const int width = qMax(0, w - 100);
     m_headRow->setGeometry(kSideMargin, 12, qMax(0, w - 2 * kSideMargin), 30);
     m_questionRow->setGeometry(kSideMargin, 44, qMax(0, w - 2 * kSideMargin), 22);
-    meoItem->setGeometry(kSideMargin, kQuestionTop, qMax(0, w - 100), 4 * h / 15);
+    const int textHeight = 4 * h / 15;
+    if (!meoExItem->isHidden()) {
+        // A case's text above, the sub-question under it; cases are long, so they take all the
+        // room above the options.
+        const int room = qMax(textHeight, 22 * h / 45 - kQuestionTop - 6);
+        const int caseHeight = room * 3 / 5;
+        meoItem->setGeometry(kSideMargin, kQuestionTop, width, caseHeight);
+        meoExItem->setGeometry(kSideMargin, kQuestionTop + caseHeight + 5, width, qMax(0, room - caseHeight - 5));
+    } else {
+        meoItem->setGeometry(kSideMargin, kQuestionTop, width, textHeight);
+    }
     lblxzda->adjustSize();
     lblxzda->move(kSideMargin, 22 * h / 45);
-    GroupBoxCB->setGeometry(kSideMargin, 8 * h / 15, qMax(0, w - 100), qMax(0, h - 8 * h / 15 - 10));
-    meoDesc->resize(qMax(0, pnlAnswer->width() - 140), meoDesc->height());
-    lblAnswer->resize(qMax(0, pnlAnswer->width() - 140), lblAnswer->height());
-    ScrollBoxImage->setGeometry(meoItem->geometry());
-    pnlXuanTi->setGeometry(0, 0, w, height);
+    GroupBoxCB->setGeometry(kSideMargin, 8 * h / 15, width, qMax(0, h - 8 * h / 15 - 10));
+    // Entry rows are wide: the sub-question panels take the margins too.
+    ScrollBox->setGeometry(16, GroupBoxCB->y(), qMax(0, w - 32), GroupBoxCB->height());
+    // A picture takes the room of the text and, above the answers, all the height there is.
+    ScrollBoxImage->setGeometry(kSideMargin, kQuestionTop, width, qMax(textHeight, 22 * h / 45 - kQuestionTop - 4));
+    fitPicture();
+    pnlXuanTi->setGeometry(0, 0, w, h);
+    pnlKeMu->adjustSize();
+    pnlKeMu->move((this->width() - pnlKeMu->width()) / 2, (this->height() - pnlKeMu->height()) / 2);
 }
