@@ -126,6 +126,10 @@ void TMainForm::buildShell()
         topLayout->addWidget(button);
         *b.button = button;
     }
+    // The two buttons that hand a page to the browser change no view: a click leaves the focus
+    // where it was, so that neither looks like the page in front (Tab still reaches them).
+    for (QToolButton *button : {SpeedButton1, SpeedButton7})
+        button->setFocusPolicy(Qt::TabFocus);
     topLayout->addStretch(1);
     centralLayout->addWidget(PanelTop);
 
@@ -173,6 +177,9 @@ void TMainForm::FormCreate()
         seQieHuanMiaoShu->setValue(500);
     CreateGlobalLists();
     bringToFront(PanelMain);
+    // The start picture holds the focus when the window opens; the first button in the Tab
+    // order, "官网首页", would otherwise look chosen though no page of it is open.
+    PanelMain->setFocus();
     // The product title names the main window only. As the application's display name it
     // would be appended to every dialog and message box title.
     QGuiApplication::setApplicationName(QStringLiteral("AcctPrep"));
@@ -220,12 +227,10 @@ void TMainForm::openInBrowser(QToolButton *button, const QString &address)
         return;
     MessageBox::information(this, QStringLiteral("提示"),
                             QStringLiteral("无法打开默认浏览器。请在浏览器中打开以下地址：\n%1").arg(address));
-    // Nothing opened: the button must not stay raised or focused as if its page were showing.
-    // The message box took the pointer, so no leave event came to clear the hover.
+    // Nothing opened: the button must not stay raised as if its page were showing. The message
+    // box took the pointer, so no leave event came to clear the hover.
     button->setAttribute(Qt::WA_UnderMouse, false);
     button->update();
-    if (button->hasFocus())
-        currentView()->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::sbLoginSetClick()
