@@ -48,10 +48,16 @@ protected:
                 std::printf("first-paint %lld rss-kib %ld hwm-kib %ld\n", monotonicNs(), statusKib("VmRSS"),
                             statusKib("VmHWM"));
                 std::fflush(stdout);
-                if (m_openPage)
-                    openPage();
-                else
-                    QCoreApplication::quit();
+                // After whatever start-up left for after the first paint.
+                QTimer::singleShot(0, this, [this] {
+                    std::printf("first-idle %lld rss-kib %ld hwm-kib %ld\n", monotonicNs(), statusKib("VmRSS"),
+                                statusKib("VmHWM"));
+                    std::fflush(stdout);
+                    if (m_openPage)
+                        openPage();
+                    else
+                        QCoreApplication::quit();
+                });
             });
         }
         return QObject::eventFilter(watched, event);

@@ -5,7 +5,8 @@
 // Each APPDIR (a built application directory such as build/app) is copied to a scratch
 // directory, with FILE as its Data/sys.db when given; one run of each is a warm-up, then the
 // programs take turns, A B A B ..., so that a drift of the machine touches them alike. The
-// program reports its first paint itself (ACCTPREP_FIRST_PAINT, app/FirstPaint.h); with
+// program reports its first paint itself (ACCTPREP_FIRST_PAINT, app/FirstPaint.h), and when
+// the start-up work it leaves for after that paint is done ("ready"); with
 // --page it then opens the help centre, and the time from the click to the page loaded and
 // the memory then are reported too.
 #include <QCommandLineParser>
@@ -31,6 +32,8 @@ struct Run
     double ms = 0;
     double rssMib = 0;
     double hwmMib = 0;
+    double idleMs = 0;
+    double idleRssMib = 0;
     double pageMs = 0;
     double pageRssMib = 0;
 };
@@ -97,6 +100,11 @@ bool launch(const Program &program, bool page, Run &run)
     run.ms = double(words.at(at + 1).toLongLong() - start) / 1e6;
     run.rssMib = words.at(at + 3).toDouble() / 1024.0;
     run.hwmMib = words.at(at + 5).toDouble() / 1024.0;
+    const int idleAt = int(words.indexOf("first-idle"));
+    if (idleAt >= 0 && idleAt + 3 < words.size()) {
+        run.idleMs = double(words.at(idleAt + 1).toLongLong() - start) / 1e6;
+        run.idleRssMib = words.at(idleAt + 3).toDouble() / 1024.0;
+    }
     if (!page)
         return true;
     const int pageAt = int(words.indexOf("first-page"));
@@ -200,6 +208,8 @@ int main(int argc, char *argv[])
     report("first paint", programs, &Run::ms, "ms");
     report("resident at first paint", programs, &Run::rssMib, "MiB");
     report("peak resident by then", programs, &Run::hwmMib, "MiB");
+    report("ready (start-up done)", programs, &Run::idleMs, "ms");
+    report("resident when ready", programs, &Run::idleRssMib, "MiB");
     if (page) {
         report("first page, from click", programs, &Run::pageMs, "ms");
         report("resident with the page", programs, &Run::pageRssMib, "MiB");
