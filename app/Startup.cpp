@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/FirstPaint.h"
+#include "core/AppPath.h"
 #include "core/UnitDefine.h"
 #include "ui/login/UnitLogin.h"
 #include "ui/login/UnitSplash.h"
@@ -48,7 +49,8 @@ private:
 
 }
 
-int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventLoop)
+int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventLoop,
+                const std::function<StartupBank()> &chooseBank)
 {
     // Qt's standard buttons (是, 否, 确定, 取消) and dialogs speak the program's language.
     Translations::install();
@@ -56,13 +58,44 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     splash->show();
     app.processEvents();
 
+    const auto failed = [&](const StoreError &e) {
+        splash->hide();
+        std::fprintf(stderr, "AcctPrep: %s\n", qPrintable(e.message()));
+        MessageBox::error(nullptr, e.message());
+        return 2;
+    };
+    // Said once, at start-up, rather than in the middle of the learner's work.
+    const auto tell = [&](const QString &text) {
+        std::fprintf(stderr, "AcctPrep: %s\n", qPrintable(text));
+        splash->hide();
+        MessageBox::information(nullptr, QStringLiteral("提示"), text);
+        splash->show();
+    };
+
     ApplicationDir = QDir::cleanPath(applicationDir);
-    TDataModuleMain dataModule;
-    DataModuleMain = &dataModule;
     struct Forget
     {
-        ~Forget() { DataModuleMain = nullptr; MainForm = nullptr; frmZhangJie = nullptr; frmKaoShi = nullptr; }
+        ~Forget()
+        {
+            DataModuleMain = nullptr;
+            MainForm = nullptr;
+            frmZhangJie = nullptr;
+            frmKaoShi = nullptr;
+            PictureDir.clear();
+        }
     } forget;
+    StartupBank bank;
+    try {
+        if (chooseBank)
+            bank = chooseBank();
+    } catch (const StoreError &e) {
+        return failed(e);
+    }
+    PictureDir = bank.pictureDir;
+    TDataModuleMain dataModule(bank.file);
+    if (!bank.readOnlyReason.isEmpty())
+        dataModule.setReadOnly(bank.readOnlyReason);
+    DataModuleMain = &dataModule;
 
     CanLogin = true;
     int loginFailures = 0;
@@ -76,24 +109,17 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
             splash->show();
         }
     } catch (const StoreError &e) {
-        splash->hide();
-        std::fprintf(stderr, "AcctPrep: %s\n", qPrintable(e.message()));
-        MessageBox::error(nullptr, e.message());
-        return 2;
+        return failed(e);
     }
     if (!CanLogin)
         return loginFailures > 3 ? 1 : 0;
 
-    // Said once, now, rather than at the end of the learner's first run; reading and
-    // practising still work.
+    // Reading and practising still work.
     const QString writeProblem = DataModuleMain->writeProblem();
-    if (!writeProblem.isEmpty()) {
-        std::fprintf(stderr, "AcctPrep: %s\n", qPrintable(writeProblem));
-        splash->hide();
-        MessageBox::information(nullptr, QStringLiteral("提示"),
-                                writeProblem + QStringLiteral("\n\n您仍可以阅读和练习，但练习成绩、精华标记和错题记录不会被保存。"));
-        splash->show();
-    }
+    if (!writeProblem.isEmpty())
+        tell(writeProblem + QStringLiteral("\n\n您仍可以阅读和练习，但练习成绩、精华标记和错题记录不会被保存。"));
+    if (!bank.notice.isEmpty())
+        tell(bank.notice);
 
     TMainForm mainForm(DataModuleMain);
     MainForm = &mainForm;
@@ -117,5 +143,7 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     QuitAtFirstPaintIfAsked(&mainForm);
     splash.reset();
     mainForm.show();
+    // An exam the last run left unfinished is offered once the window is up.
+    QTimer::singleShot(0, &mainForm, &TMainForm::offerSavedExam);
     return app.exec();
 }

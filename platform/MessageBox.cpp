@@ -1,6 +1,9 @@
 #include "platform/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QQueue>
+
+#include <utility>
 
 namespace {
 bool g_testMode = false;
@@ -15,6 +18,17 @@ QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const Q
     if (g_testMode)
         return g_answers.isEmpty() ? fallback : g_answers.dequeue();
     QMessageBox box(icon, caption, text, buttons, parent);
+    // The buttons speak the program's language, whatever translations the system has.
+    const std::pair<QMessageBox::StandardButton, const char *> captions[] = {
+        {QMessageBox::Ok, "确定"}, {QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}};
+    for (const auto &[button, caption] : captions)
+        if (QAbstractButton *b = box.button(button))
+            b->setText(QString::fromUtf8(caption));
+    // Enter answers as the highlighted button says, Esc as No: the same on every desktop.
+    if (buttons.testFlag(QMessageBox::Yes) && buttons.testFlag(QMessageBox::No)) {
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 }

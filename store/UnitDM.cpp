@@ -68,7 +68,7 @@ void TDataModuleMain::DataModuleCreate()
 namespace {
 
 // Connects and checks the file; returns the cause of failure, empty when the bank is usable.
-QString connectAndCheck(const QString &connectionName, const QString &file)
+QString connectAndCheck(const QString &connectionName, const QString &file, bool readOnly)
 {
     const QFileInfo info(file);
     if (!info.exists())
@@ -80,7 +80,7 @@ QString connectAndCheck(const QString &connectionName, const QString &file)
     // at the same moment is waited for rather than failed at once.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-    url.setQuery(QStringLiteral("mode=rw"));
+    url.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
     if (!db.open())
         return db.lastError().text();
@@ -113,7 +113,7 @@ void TDataModuleMain::open()
 {
     if (m_open)
         return;
-    const QString cause = connectAndCheck(m_connectionName, m_file);
+    const QString cause = connectAndCheck(m_connectionName, m_file, m_readOnly);
     if (!cause.isEmpty()) {
         if (QSqlDatabase::contains(m_connectionName))
             QSqlDatabase::removeDatabase(m_connectionName);
@@ -189,6 +189,13 @@ QString TDataModuleMain::writeProblem()
         m_writeProblem = QStringLiteral("题库文件 %1 不能写入（%2），学习记录无法保存。")
                              .arg(QDir::toNativeSeparators(m_file), cause);
     return m_writeProblem;
+}
+
+void TDataModuleMain::setReadOnly(const QString &reason)
+{
+    m_readOnly = true;
+    m_probed = true;
+    m_writeProblem = reason;
 }
 
 void TDataModuleMain::requireWritable()

@@ -12,6 +12,7 @@
 #include <utility>
 
 struct TItem;
+struct TSavedExam;
 
 // A database failure; the message says what failed, for the learner's error box.
 class StoreError : public std::runtime_error
@@ -44,6 +45,9 @@ public:
     // Whether the learner's records can be saved: tried once with a write that is rolled
     // back. Empty when they can; otherwise why not, for the learner.
     QString writeProblem();
+    // Opens the bank for reading only (before it is first used): nothing is ever written, and
+    // writeProblem() gives `reason`.
+    void setReadOnly(const QString &reason);
 
     // Runs the work so that every write in it lands whole or not at all. Operations called
     // inside take part in this transaction rather than opening their own.
@@ -93,6 +97,18 @@ public:
     void GetXueXiLog();
     void DeleteXueXiLog();
 
+    // The mock exam in progress (UnitDMExamSave.cpp). A bank that cannot be written keeps
+    // none: saving is off, nothing is found.
+    bool canSaveExam();
+    // Replaces the saved exam by this one, in one transaction.
+    void SaveExam(const TSavedExam &exam);
+    // The saved exam, if there is one.
+    bool LoadSavedExam(TSavedExam &exam);
+    void DeleteSavedExam();
+    // Appends the question's records to ItemList as the loaders do (sub-questions split);
+    // nothing when the bank no longer holds it.
+    void AddItemByID(const QString &ZhangJieID, const QString &ItemID);
+
 private:
     using Binds = std::initializer_list<std::pair<const char *, QVariant>>;
     // Binds and runs a statement (prepared once, see prepare()); throws StoreError on failure.
@@ -112,14 +128,19 @@ private:
     void appendCaseEntries(const TItem &question);
     void countByType(QSqlQuery &query, int &DanCnt, int &DuoCnt, int &PanCnt, int &FenCnt);
     void fillPageList(const QString &sql, QStringList &list, Binds binds = {});
+    // Makes the exam-save tables in a writable bank that lacks them; false when the bank
+    // has none and cannot get them.
+    bool ensureExamSaveTables();
 
     QString m_file;
     QString m_connectionName;
     std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
     bool m_open = false;
+    bool m_readOnly = false;
     bool m_probed = false;
     QString m_writeProblem;
     int m_transactionDepth = 0;
+    enum class ExamSave { Unknown, Available, Unavailable } m_examSave = ExamSave::Unknown;
 };
 
 // The data module of the running program.

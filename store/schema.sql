@@ -96,3 +96,36 @@ CREATE TABLE tabTestHis (
     TEST_KeCheng  TEXT,
     TEST_ZhangJie TEXT
 );
+-- The mock exam in progress, kept as it is answered so that a crash loses no answer, and
+-- removed when the exam is handed in or left. At most one exam: the header row and a row per
+-- record of its question list, in list order. (Statements are split at semicolons, so these
+-- comments hold none.)
+CREATE TABLE tabExamSave (
+    TEST_ID      TEXT PRIMARY KEY,    -- the exam's identifier, "yyyyMMddhhmmss"
+    KeChengID    TEXT,
+    KeChengName  TEXT,
+    ZhangJieID   TEXT,                -- the paper, or the course of a random paper
+    ZhangJieName TEXT,
+    LXMode       TEXT,                -- "First" an exam, "new" a redo
+    START_TIME   TEXT,                -- "yyyy-MM-ddThh:mm:ss.zzz", local time
+    USED_MSECS   INTEGER,             -- time used when it was saved
+    ITEM_INDEX   INTEGER              -- the record shown
+);
+CREATE TABLE tabExamSaveItem (
+    TEST_ID     TEXT,
+    POS         INTEGER,              -- position in the question list
+    I_ID        TEXT,
+    KIND45      INTEGER,              -- sub-question number, 1 for a plain question
+    USER_ANSWER TEXT,
+    USER_SCORE  INTEGER,              -- hundredths of a point
+    COLOR_MARK  INTEGER,
+    ITEM_MARK   INTEGER,              -- the check-later flag, 0 or 1
+    PRIMARY KEY (TEST_ID, POS)
+);
+-- Marks of the bank: "ContentId", the digest of what the bank tool wrote (questions, catalogue,
+-- pages, accounts), and in a learner's copy "MadeFrom", the identity of the shipped bank it
+-- was made from. A newer shipped bank is told by these.
+CREATE TABLE tabBankInfo (
+    Name  TEXT PRIMARY KEY,
+    Value TEXT
+);

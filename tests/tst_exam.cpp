@@ -10,6 +10,9 @@
 #include "tests/fixtures/TestBank.h"
 #include "ui/Controls.h"
 #include "ui/exam/AnswerCard.h"
+#include "ui/entry/EntryAnswer.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/exam/UnitKaoShi.h"
 
 #include <QApplication>
@@ -21,9 +24,11 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -101,6 +106,11 @@ void examBank(BankWriter &bank)
 
     bank.addQuestion(question(QStringLiteral("0391-001"), QStringLiteral("0391"), QStringLiteral("1"),
                               QStringLiteral("B"), 1));
+
+    bank.addAccount(QStringLiteral("1001"), QStringLiteral("库存现金"), QStringLiteral("1001"), QStringLiteral("库存现金"));
+    bank.addAccount(QStringLiteral("1002"), QStringLiteral("银行存款"), QStringLiteral("1002"), QStringLiteral("银行存款"));
+    bank.addAccount(QStringLiteral("1403"), QStringLiteral("原材料"), QStringLiteral("140301"), QStringLiteral("原料及主要材料"));
+    bank.addAccount(QStringLiteral("2202"), QStringLiteral("应付账款"), QStringLiteral("2202"), QStringLiteral("应付账款"));
 }
 
 void writePicture(const QString &path, QSize size)
@@ -250,6 +260,10 @@ private slots:
     void keysTypedIntoAnEditStayThere();
     void noContextMenus();
     void emptyListShowsNothing();
+    void entryAndAmountAnswers_data();
+    void entryAndAmountAnswers();
+    void keysInTheAnswerPanelsStayThere();
+    void accountPickerOverTheExam();
 };
 
 void TestExam::windowHasItsControls_data()
@@ -729,12 +743,15 @@ void TestExam::showItemShowsQuestion_data()
     QTest::addColumn<QString>("boxes");
     QTest::addColumn<QString>("captionA");
     QTest::addColumn<bool>("subQuestions");
-    QTest::newRow("single choice") << "0191" << 0 << "ABCD" << "A、选项0191-001A" << false;
-    QTest::newRow("multiple choice") << "0191" << 25 << "ABCD" << "A、选项0191-026A" << false;
-    QTest::newRow("true/false") << "0191" << 40 << "AB" << "A、正确" << false;
-    QTest::newRow("case sub-question") << "0191" << 61 << "ABCD" << "A、甲" << false;
-    QTest::newRow("options '-' and blank hidden") << "0291" << 1 << "AD" << "A、甲" << false;
-    QTest::newRow("calculation") << "0291" << 3 << "" << "" << true;
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("single choice") << "0191" << 0 << "ABCD" << "A、选项0191-001A" << false << "A";
+    QTest::newRow("multiple choice") << "0191" << 25 << "ABCD" << "A、选项0191-026A" << false << "AB";
+    QTest::newRow("true/false") << "0191" << 40 << "AB" << "A、正确" << false << "A";
+    QTest::newRow("case sub-question") << "0191" << 61 << "ABCD" << "A、甲" << false << "B";
+    QTest::newRow("options '-' and blank hidden") << "0291" << 1 << "AD" << "A、甲" << false << "D";
+    // A sub-question's own key, not the question's "见解析".
+    QTest::newRow("calculation, amount") << "0291" << 3 << "" << "" << true << "5000";
+    QTest::newRow("calculation, entry") << "0291" << 2 << "" << "" << true << "借：库存现金 1000\n贷：银行存款 1000";
 }
 
 void TestExam::showItemShowsQuestion()
@@ -744,6 +761,7 @@ void TestExam::showItemShowsQuestion()
     QFETCH(QString, boxes);
     QFETCH(QString, captionA);
     QFETCH(bool, subQuestions);
+    QFETCH(QString, answer);
     Exam e;
     e.load(paper, 20, 20, 20, 1);
     // What the question before left must not show through.
@@ -760,7 +778,7 @@ void TestExam::showItemShowsQuestion()
     QCOMPARE(e.window.GroupBox->isHidden(), subQuestions);
     QCOMPARE(e.window.ScrollBox->isHidden(), !subQuestions);
     QCOMPARE(e.window.meoExItem->isHidden(), item.ItemType != QLatin1String("5"));
-    QCOMPARE(e.window.lblAnswer->text(), item.ItemAnswer);
+    QCOMPARE(e.window.lblAnswer->text(), answer);
     QCOMPARE(e.window.meoDesc->toPlainText(), item.ItemDesc);
 
     // A position outside the list leaves the display as it is.
@@ -1081,6 +1099,195 @@ void TestExam::emptyListShowsNothing()
     e.window.Label13Click();
     e.window.sbDaiChaClick();
     QVERIFY(e.window.meoItem->toPlainText().isEmpty());
+}
+
+// Paper 0291: positions 2, 3 and 4 are the calculation question's sub-questions 1 (entry),
+// 2 (amount 5000) and 4 (entry); its sub-question 3 is "-". Each row of a table below is
+// "借|account|amount" or "贷|account|amount" for an entry row, or the amount typed.
+void TestExam::entryAndAmountAnswers_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("key");
+    const QString cashKey = QStringLiteral("借：库存现金 1000\n贷：银行存款 1000");
+    QTest::newRow("entry matching the key")
+        << 2 << QStringList{"借|库存现金|1000", "贷|银行存款|1000"} << true << cashKey;
+    QTest::newRow("entry with one amount wrong")
+        << 2 << QStringList{"借|库存现金|1000", "贷|银行存款|100"} << false << cashKey;
+    QTest::newRow("three rows, the debit split in two")
+        << 4 << QStringList{"贷|应付账款|200", "借|原材料|100", "借|原材料|100"} << false
+        << QStringLiteral("借：原材料 200\n贷：应付账款 200");
+    QTest::newRow("entry lines in another order")
+        << 4 << QStringList{"贷|应付账款|200", "借|原材料|200"} << true << QStringLiteral("借：原材料 200\n贷：应付账款 200");
+    QTest::newRow("amount right") << 3 << QStringList{"5000"} << true << QStringLiteral("5000");
+    QTest::newRow("amount wrong") << 3 << QStringList{"4000"} << false << QStringLiteral("5000");
+}
+
+// Typed into the real exam window as a candidate does: the edits take the focus, the card and
+// the navigation move it away, which stores the answer.
+void TestExam::entryAndAmountAnswers()
+{
+    QFETCH(int, position);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, right);
+    QFETCH(QString, key);
+    Exam e;
+    e.load(QStringLiteral("0291"), 2, 0, 0, 1);
+    QVERIFY(e.window.InitKeMuList());
+    e.window.LXMode = QStringLiteral("new");
+    TEntryPanels *panels = e.window.Panel11n;
+    const int k = ItemList[position]->kind45Index;
+    const bool entry = typed.first().contains(QLatin1Char('|'));
+    QList<EntryRow> rows;
+    Modal::setHandler([&](QDialog *) {
+        QVERIFY(QTest::qWaitForWindowActive(&e.window));
+        e.window.pnlItemAllClick(e.cell(position));
+        QVERIFY(e.window.ScrollBox->isVisible());
+        QVERIFY(!e.window.GroupBox->isVisible());
+        QCOMPARE(e.window.lblAnswer->text(), key);
+        if (entry) {
+            const QString prefix = TEntryPanels::entryPrefix(k);
+            for (int r = 1; r <= typed.size(); ++r) {
+                const QStringList parts = typed.at(r - 1).split(QLatin1Char('|'));
+                if (r > 2)
+                    QTest::mouseClick(panels->control<QToolButton>(prefix, QStringLiteral("bbtnAdd%1").arg(r - 1)),
+                                      Qt::LeftButton);
+                const bool debit = parts.at(0) == QStringLiteral("借");
+                auto *side = panels->control<QRadioButton>(prefix, (debit ? QStringLiteral("rbJ") : QStringLiteral("rbD"))
+                                                                       + QString::number(r));
+                QVERIFY(side && side->isVisible());
+                QTest::mouseClick(side, Qt::LeftButton);
+                // The side alone is an answer already: the card shows the sub-question answered.
+                if (r == 1) {
+                    QCOMPARE(ItemList[position]->ColorMark, 4);
+                    QCOMPARE(e.colour(position), YiZuoColor);
+                }
+                for (const auto &[child, text] : {std::pair{QStringLiteral("edtKM"), parts.at(1)},
+                                                  std::pair{QStringLiteral("edtJE"), parts.at(2)}}) {
+                    auto *edit = panels->control<QLineEdit>(prefix, child + QString::number(r));
+                    edit->setFocus();
+                    QVERIFY(edit->hasFocus());
+                    edit->setText(text);
+                }
+                rows.append({debit, !debit, parts.at(1), parts.at(2)});
+            }
+        } else {
+            auto *amount = panels->control<QLineEdit>(TEntryPanels::amountPrefix(k), QStringLiteral("edtJE"));
+            QVERIFY(amount->isVisible());
+            amount->setFocus();
+            QTest::keyClicks(amount, typed.first());
+            // Typing alone stores nothing yet.
+            QVERIFY(ItemList[position]->UserAnswer.isEmpty());
+            QCOMPARE(e.colour(position), DangQianColor);
+        }
+        // Next question: the edit that has the focus stores first.
+        e.window.Label16Click();
+        QCOMPARE(e.window.Item_Index, 4);
+        QCOMPARE(ItemList[position]->UserAnswer, entry ? storeEntryRows(rows) : typed.first());
+        QCOMPARE(ItemList[position]->UserScore, right ? ItemList[position]->ItemScore : 0);
+        QVERIFY(ItemList[position]->ItemScore > 0);
+        QCOMPARE(ItemList[position]->ColorMark, 4);
+        e.window.Label13Click();
+        QCOMPARE(e.window.Item_Index, 0);
+        QCOMPARE(e.colour(position), YiZuoColor);
+        // The other sub-questions are still unanswered.
+        for (int other : {2, 3, 4})
+            if (other != position)
+                QCOMPARE(e.colour(other), WeiZuoColor);
+
+        // Back on the question: every answer restored in its place.
+        e.window.pnlItemAllClick(e.cell(position));
+        if (entry) {
+            const QString prefix = TEntryPanels::entryPrefix(k);
+            for (int r = 1; r <= rows.size(); ++r) {
+                QCOMPARE(panels->control<QRadioButton>(prefix, QStringLiteral("rbJ%1").arg(r))->isChecked(), rows[r - 1].debit);
+                QCOMPARE(panels->control<QRadioButton>(prefix, QStringLiteral("rbD%1").arg(r))->isChecked(), rows[r - 1].credit);
+                QCOMPARE(panels->control<QLineEdit>(prefix, QStringLiteral("edtKM%1").arg(r))->text(), rows[r - 1].account);
+                QCOMPARE(panels->control<QLineEdit>(prefix, QStringLiteral("edtJE%1").arg(r))->text(), rows[r - 1].amount);
+                QVERIFY(panels->control<QLineEdit>(prefix, QStringLiteral("edtJE%1").arg(r))->isVisible());
+            }
+        } else {
+            QCOMPARE(panels->control<QLineEdit>(TEntryPanels::amountPrefix(k), QStringLiteral("edtJE"))->text(),
+                     typed.first());
+        }
+        // Shown from a sibling sub-question too, with the same answers.
+        const int sibling = position == 2 ? 3 : 2;
+        e.window.pnlItemAllClick(e.cell(sibling));
+        QCOMPARE(panels->control<QLineEdit>(entry ? TEntryPanels::entryPrefix(k) : TEntryPanels::amountPrefix(k),
+                                            entry ? QStringLiteral("edtJE1") : QStringLiteral("edtJE"))
+                     ->text(),
+                 entry ? rows.first().amount : typed.first());
+        e.window.done(2);
+    });
+    Modal::show(&e.window);
+}
+
+void TestExam::keysInTheAnswerPanelsStayThere()
+{
+    Exam e;
+    e.load(QStringLiteral("0291"), 2, 0, 0, 1);
+    e.window.LXMode = QStringLiteral("new");
+    Modal::setHandler([&](QDialog *) {
+        QVERIFY(QTest::qWaitForWindowActive(&e.window));
+        e.window.pnlItemAllClick(e.cell(3));
+        auto *amount = e.window.Panel11n->control<QLineEdit>(QStringLiteral("p2lB_"), QStringLiteral("edtJE"));
+        amount->setFocus();
+        // Letters that answer options, flag or open the answer elsewhere, and the arrows.
+        QTest::keyClicks(amount, QStringLiteral("5abxm0"));
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Escape})
+            QTest::keyClick(amount, key);
+        QCOMPARE(amount->text(), QStringLiteral("5abxm0"));
+        QCOMPARE(e.window.Item_Index, 3);
+        QVERIFY(!ItemList[3]->ItemMark);
+        QVERIFY(e.window.PanelAnswer->isHidden());
+        QVERIFY(e.window.isVisible());
+        // A radio button of an entry row keeps its arrows too.
+        auto *debit = e.window.Panel11n->control<QRadioButton>(QStringLiteral("pnlA_"), QStringLiteral("rbJ1"));
+        debit->setFocus();
+        QTest::keyClick(debit, Qt::Key_Right);
+        QCOMPARE(e.window.Item_Index, 3);
+        e.window.done(2);
+    });
+    Modal::show(&e.window);
+}
+
+void TestExam::accountPickerOverTheExam()
+{
+    Exam e;
+    e.load(QStringLiteral("0291"), 2, 0, 0, 1);
+    QVERIFY(e.window.InitKeMuList());
+    e.window.LXMode = QStringLiteral("new");
+    Modal::setHandler([&](QDialog *) {
+        QVERIFY(QTest::qWaitForWindowActive(&e.window));
+        e.window.pnlItemAllClick(e.cell(2));
+        TKeMuPicker *picker = e.window.pnlKeMu;
+        QCOMPARE(picker->objectName(), QStringLiteral("pnlKeMu"));
+        QCOMPARE(picker->parentWidget(), &e.window);
+        QVERIFY(picker->tvKeMu->topLevelItemCount() > 0);
+        QTest::mouseClick(e.window.Panel11n->control<QToolButton>(QStringLiteral("pnlA_"), QStringLiteral("bbtnKM1")),
+                          Qt::LeftButton);
+        QVERIFY(picker->isVisible());
+        // Centred over the whole window and in front of the exam screen.
+        QCOMPARE(picker->pos(), QPoint((e.window.width() - picker->width()) / 2,
+                                       (e.window.height() - picker->height()) / 2));
+        QWidget *onTop = e.window.childAt(picker->geometry().center());
+        QVERIFY(onTop == picker || picker->isAncestorOf(onTop));
+        // Typed into its filter, Enter takes the only account shown; Esc never leaves the exam.
+        QTest::keyClicks(picker->edtKeMuFilter, QStringLiteral("1001"));
+        QTest::keyClick(picker->edtKeMuFilter, Qt::Key_Return);
+        QVERIFY(!picker->isVisible());
+        auto *account = e.window.Panel11n->control<QLineEdit>(QStringLiteral("pnlA_"), QStringLiteral("edtKM1"));
+        QCOMPARE(account->text(), QStringLiteral("库存现金"));
+        QTest::mouseClick(e.window.Panel11n->control<QToolButton>(QStringLiteral("pnlA_"), QStringLiteral("bbtnKM2")),
+                          Qt::LeftButton);
+        QTest::keyClick(picker->edtKeMuFilter, Qt::Key_Escape);
+        QVERIFY(!picker->isVisible());
+        QVERIFY(e.window.isVisible());
+        QCOMPARE(e.window.Item_Index, 2);
+        e.window.done(2);
+    });
+    Modal::show(&e.window);
 }
 
 QTEST_MAIN(TestExam)

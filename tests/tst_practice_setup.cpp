@@ -580,7 +580,9 @@ void TstPracticeSetup::reviews_data()
 
     QTest::newRow("all answers") << 14 << "RW-" << "view" << 0 << "";
     QTest::newRow("wrong") << 15 << "RW-" << "error" << 1 << "";
-    QTest::newRow("wrong finds an unanswered one") << 15 << "R-R" << "error" << 1 << "";
+    // Wrong as the result counts it: an unanswered entry is not done, not wrong.
+    QTest::newRow("wrong skips the unanswered") << 15 << "R-W" << "error" << 2 << "";
+    QTest::newRow("unanswered is not wrong") << 15 << "R-R" << "error" << -1 << "没有错题！";
     QTest::newRow("right") << 16 << "W-R" << "right" << 2 << "";
     QTest::newRow("unanswered") << 17 << "RW-" << "notfinish" << 2 << "";
     QTest::newRow("again") << 18 << "RW-" << "new" << 0 << "";

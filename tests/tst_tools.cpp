@@ -1,6 +1,7 @@
 // The question-bank tool: checking a source folder, building, exporting, checking a built
 // bank, and the synthetic bank.
 #include "core/UnitDefine.h"
+#include "store/ExamSave.h"
 #include "store/UnitDM.h"
 #include "tools/qbank/BankSynth.h"
 #include "tools/qbank/BankWriter.h"
@@ -637,6 +638,58 @@ private slots:
         QCOMPARE(q.value(0).toString(), QStringLiteral("20261209"));
         QCOMPARE(q.value(1).toString(), QStringLiteral("0201-002"));
         QVERIFY(dm.ValidLogin(QStringLiteral("li"), QStringLiteral("pw")));
+    }
+
+    void rebuildKeepsTheExamInProgress()
+    {
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src);
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db}).code, 0);
+        TSavedExam exam;
+        exam.Test_ID = QStringLiteral("20240603090000");
+        exam.KeChengID = QStringLiteral("02");
+        exam.KeChengName = QStringLiteral("会计基础");
+        exam.ZhangJieID = QStringLiteral("02");
+        exam.ZhangJieName = QStringLiteral("随机考试");
+        exam.LXMode = QStringLiteral("First");
+        exam.StartTime = QDateTime(QDate(2024, 6, 3), QTime(9, 0, 0, 250));
+        exam.UsedMsecs = 754321;
+        exam.ItemIndex = 1;
+        exam.records = {{QStringLiteral("0201-002"), 1, QStringLiteral("AC"), 0, 2, true},
+                        {QStringLiteral("0201-001"), 1, QString(), 0, 3, false}};
+        {
+            TDataModuleMain dm(db);
+            dm.SaveExam(exam);
+        }
+        const Run rebuilt = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--keep-records")});
+        QVERIFY2(rebuilt.code == 0, qPrintable(rebuilt.err));
+        {
+            TDataModuleMain dm(db);
+            TSavedExam back;
+            QVERIFY(dm.LoadSavedExam(back));
+            QCOMPARE(back.Test_ID, exam.Test_ID);
+            QCOMPARE(back.ZhangJieName, exam.ZhangJieName);
+            QCOMPARE(back.StartTime, exam.StartTime);
+            QCOMPARE(back.UsedMsecs, exam.UsedMsecs);
+            QCOMPARE(back.ItemIndex, 1);
+            QCOMPARE(back.records.size(), 2);
+            QCOMPARE(back.records.at(0).UserAnswer, QStringLiteral("AC"));
+            QVERIFY(back.records.at(0).ItemMark);
+            QCOMPARE(back.records.at(1).ItemID, QStringLiteral("0201-001"));
+            QCOMPARE(back.records.at(1).UserAnswer, QString(""));
+            // A bank from before the exam was kept rebuilds as well, with the tables.
+            QSqlQuery q(dm.database());
+            QVERIFY(q.exec(QStringLiteral("drop table tabExamSaveItem")));
+            QVERIFY(q.exec(QStringLiteral("drop table tabExamSave")));
+        }
+        const Run old = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--keep-records")});
+        QVERIFY2(old.code == 0, qPrintable(old.err));
+        TDataModuleMain dm(db);
+        QVERIFY(dm.database().tables().contains(QStringLiteral("tabExamSave")));
+        TSavedExam none;
+        QVERIFY(!dm.LoadSavedExam(none));
     }
 
     void rebuildRefusesToDropRecordsItCannotRead()

@@ -3,8 +3,9 @@
 #include <QList>
 #include <QString>
 
-// Where a picture goes: the application's image directory or the sample bank's pictures.
-enum class AssetDir { Image, Pictures };
+// Where a picture goes: the application's image directory, the sample bank's pictures or the
+// icon theme folder (its name is then a path under it).
+enum class AssetDir { Image, Pictures, Icons };
 
 // One picture to write; the file format follows the name's suffix (bmp, jpg, png).
 struct Asset
@@ -19,3 +20,4 @@ QList<Asset> drawScreens();          // start picture 1-11.jpg, Login.bmp
 QList<Asset> drawTipBadges();        // r_*.bmp of the practice and exam windows
 QList<Asset> drawExamPictures();     // 2-1.jpg … 2-10.jpg
 QList<Asset> drawQuestionPictures(); // q_*.png of the sample bank
+QList<Asset> drawIcons();            // hicolor/NxN/apps/acctprep.png, with transparency

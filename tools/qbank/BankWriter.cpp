@@ -1,5 +1,6 @@
 #include "tools/qbank/BankWriter.h"
 
+#include "store/BankRecords.h"
 #include "store/UnitDM.h"
 
 #include <QFile>
@@ -109,18 +110,39 @@ void BankWriter::execute(const QString &sql, const QVariantList &values)
         query.finish(); // rows nobody reads would keep the table locked
 }
 
+void BankWriter::digest(const char *table, const QVariantList &values)
+{
+    // Each value with its length, so that no two different rows give the same bytes.
+    const auto add = [this](const QByteArray &bytes) {
+        const quint64 size = quint64(bytes.size());
+        m_digest.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+        m_digest.addData(bytes);
+    };
+    add(QByteArray(table));
+    for (const QVariant &value : values)
+        add(value.toString().toUtf8());
+}
+
 void BankWriter::addCourse(const QString &id, const QString &name, const QString &docUrl)
 {
+    digest("course", {id, name, docUrl});
     execute(QStringLiteral("insert into tabMoudle values(?, ?, ?)"), {id, name, docUrl});
 }
 
 void BankWriter::addChapter(const QString &id, const QString &name, const QString &courseId, const QString &kind)
 {
+    digest("chapter", {id, name, courseId, kind});
     execute(QStringLiteral("insert into tabZhangJie values(?, ?, ?, ?)"), {id, name, courseId, kind});
 }
 
 void BankWriter::addQuestion(const BankQuestion &q)
 {
+    // The cipher draws a new offset for every text: the digest is taken of the plain texts, so
+    // the same source always gives the same identity.
+    digest("question", {q.id, q.chapterId, q.type, q.text, q.options.join(QChar(0)), q.answer, q.explanation,
+                        q.mark, q.fav, q.score, q.picture});
+    for (const BankSubQuestion &s : q.subquestions)
+        digest("sub-question", {s.no, s.text, s.type, s.options.join(QChar(0)), s.answer, s.explanation, s.score});
     const auto ec = &TDataModuleMain::EcStr;
     execute(QStringLiteral("insert into tabItem(I_ID, Z_ID, I_TYPE, I_DETAL, I_A, I_B, I_C, I_D, I_E, I_F, "
                            "I_ANSWER, I_ANSWER_DESC, I_MARK, I_FAV, I_SCORE, I_PIC) "
@@ -140,22 +162,26 @@ void BankWriter::addQuestion(const BankQuestion &q)
 
 void BankWriter::addHandout(const QString &chapterId, const QString &page, const QString &kind)
 {
+    digest("handout", {chapterId, page, kind});
     execute(QStringLiteral("insert into tabJiangYi values(?, ?, ?)"), {chapterId, page, kind});
 }
 
 void BankWriter::addGuidePage(const QString &caption, const QString &page, const QString &kind)
 {
+    digest("guide", {caption, page, kind});
     execute(QStringLiteral("insert into tabKaoShiZhiNan values(?, ?, ?)"), {caption, page, kind});
 }
 
 void BankWriter::addHelpPage(const QString &caption, const QString &page, const QString &kind)
 {
+    digest("help", {caption, page, kind});
     execute(QStringLiteral("insert into tabHelp values(?, ?, ?)"), {caption, page, kind});
 }
 
 void BankWriter::addAccount(const QString &parentId, const QString &parentName, const QString &childId,
                             const QString &childName)
 {
+    digest("account", {parentId, parentName, childId, childName});
     execute(QStringLiteral("insert into tabKeMu values(?, ?, ?, ?)"), {parentId, parentName, childId, childName});
 }
 
@@ -163,6 +189,7 @@ void BankWriter::commit()
 {
     for (QSqlQuery &query : m_statements)
         query.finish();
+    BankRecords::setContentId(m_db, QString::fromLatin1(m_digest.result().toHex()));
     // Statistics let the query planner pick the chapter and course indexes on a large bank.
     QSqlQuery analyze(m_db);
     if (!analyze.exec(QStringLiteral("ANALYZE")))

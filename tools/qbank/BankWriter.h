@@ -1,4 +1,5 @@
 #pragma once
+#include <QCryptographicHash>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -51,8 +52,13 @@ public:
     void addHelpPage(const QString &caption, const QString &page, const QString &kind);
     void addAccount(const QString &parentId, const QString &parentName, const QString &childId,
                     const QString &childName);
-    // Runs any statement on the new bank (fixtures that need odd rows).
+    // Runs any statement on the new bank (fixtures that need odd rows, records carried over);
+    // what it writes is not part of the content digest.
     void execute(const QString &sql, const QVariantList &values = {});
+    // The open bank, inside the writer's transaction.
+    QSqlDatabase database() const { return m_db; }
+    // Stores the digest of everything added through the add... calls (the bank's content
+    // identity, by which a learner's copy tells a newer bank), then lands everything.
     void commit();
 
 private:
@@ -60,11 +66,14 @@ private:
     // Closes and unregisters the connection; removes the file unless it was committed.
     void release();
     QSqlQuery &statement(const QString &sql);
+    // Adds a row of content, as given in plain text, to the digest.
+    void digest(const char *table, const QVariantList &values);
 
     QSqlDatabase m_db;
     // Prepared once per statement text: a large bank runs the same few inserts many times.
     QHash<QString, QSqlQuery> m_statements;
     QString m_connection;
     QString m_file;
+    QCryptographicHash m_digest{QCryptographicHash::Sha256};
     bool m_committed = false;
 };

@@ -1,5 +1,6 @@
 #include "tools/qbank/QbankCli.h"
 
+#include "store/BankRecords.h"
 #include "store/UnitDM.h"
 #include "tools/qbank/BankModel.h"
 #include "tools/qbank/BankSynth.h"
@@ -10,9 +11,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
 
 #include <filesystem>
 #include <functional>
@@ -162,43 +160,6 @@ QString folderOf(const QString &file)
     return QFileInfo(file).absolutePath();
 }
 
-// Copies what a learner's work left in an existing bank (history, wrong-answer log, stored
-// login, essentials flags of the questions still there) into the bank being written, so that
-// rebuilding a bank from its source loses none of it.
-void carryRecords(const QString &oldFile, BankWriter &writer)
-{
-    TDataModuleMain old(oldFile);
-    QSqlDatabase db = old.database(); // throws when the old file is not a usable bank
-    // Columns are named: a bank may hold them in any order (the program checks only names).
-    const auto copyRows = [&](const QString &table, const QStringList &columns) {
-        const QString names = columns.join(QStringLiteral(", "));
-        QSqlQuery rows(db);
-        if (!rows.exec(QStringLiteral("select %1 from %2 order by rowid").arg(names, table)))
-            throw std::runtime_error(rows.lastError().text().toStdString());
-        const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
-        const QString insert = QStringLiteral("insert into %1(%2) values(%3)").arg(table, names, marks);
-        while (rows.next()) {
-            QVariantList values;
-            for (int i = 0; i < columns.size(); ++i)
-                values << rows.value(i);
-            writer.execute(insert, values);
-        }
-    };
-    copyRows(QStringLiteral("tabTestHis"),
-             {QStringLiteral("TEST_ID"), QStringLiteral("TEST_TRUE"), QStringLiteral("TEST_FALSE"),
-              QStringLiteral("TEST_HAVDO"), QStringLiteral("TEST_NOTDO"), QStringLiteral("TEST_TIME"),
-              QStringLiteral("TEST_TYPE"), QStringLiteral("TEST_SCORE"), QStringLiteral("TEST_KeCheng"),
-              QStringLiteral("TEST_ZhangJie")});
-    copyRows(QStringLiteral("tabErrItemHisLog"), {QStringLiteral("ERR_DATE"), QStringLiteral("ERR_I_ID")});
-    copyRows(QStringLiteral("tabUserLogin"), {QStringLiteral("UserName"), QStringLiteral("UserPass")});
-    QSqlQuery flags(db);
-    if (!flags.exec(QStringLiteral("select I_ID, I_FAV from tabItem")))
-        throw std::runtime_error(flags.lastError().text().toStdString());
-    while (flags.next())
-        writer.execute(QStringLiteral("update tabItem set I_FAV = ? where I_ID = ?"),
-                       {flags.value(1).toBool() ? 1 : 0, flags.value(0)});
-}
-
 int build(const Options &o, QTextStream &out, QTextStream &err)
 {
     if (o.positional.size() != 1 || o.value(QStringLiteral("-o")).isEmpty())
@@ -229,7 +190,7 @@ int build(const Options &o, QTextStream &out, QTextStream &err)
         writeWhole(file, [&](BankWriter &writer) {
             writeBank(bank, writer);
             if (keep)
-                carryRecords(file, writer);
+                BankRecords::carry(file, writer.database());
         });
     } catch (const std::exception &e) {
         err << "qbank: " << e.what() << '\n';

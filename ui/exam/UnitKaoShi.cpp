@@ -6,10 +6,14 @@
 #include "core/UnitDefine.h"
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
+#include "ui/WrapCheckBox.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -58,13 +62,18 @@ bool TfrmKaoShi::InitItemList() { return loadItems(ZhangJieID, 0); }
 
 bool TfrmKaoShi::InitSJItemList() { return loadItems(KeChengID, 1); }
 
-bool TfrmKaoShi::loadItems(const QString &source, int random)
+void TfrmKaoShi::showCourse()
 {
     lblKeCheng->setText(KeChengName);
     if (KeChengName == QStringLiteral("会计基础"))
         cpFenXi->setCaption(QStringLiteral("计算分析题"));
     else if (KeChengName == QStringLiteral("财经法规与会计职业道德"))
         cpFenXi->setCaption(QStringLiteral("案例分析题"));
+}
+
+bool TfrmKaoShi::loadItems(const QString &source, int random)
+{
+    showCourse();
     ItemList.clear();
     const bool loaded = guarded(this, [&] {
         m_dm->AddItem(source, QStringLiteral("1"), DanXunCnt, random);
@@ -78,10 +87,9 @@ bool TfrmKaoShi::loadItems(const QString &source, int random)
     return loaded;
 }
 
-void TfrmKaoShi::InitKeMuList()
+bool TfrmKaoShi::InitKeMuList()
 {
-    KeMuList.clear();
-    guarded(this, [this] { m_dm->GetKeMuList(); });
+    return pnlKeMu->InitKeMuList(m_dm);
 }
 
 TItem *TfrmKaoShi::currentItem() const
@@ -149,10 +157,17 @@ void TfrmKaoShi::SetButtonColor(int Index, const QString &kind)
         cell->setColor(YiZuoColor);
 }
 
+void TfrmKaoShi::leaveAnswerEditors()
+{
+    // An answer editor that has the focus stores its answer on losing it. Where the focus
+    // cannot move (a window not active), the edit's answer is stored directly.
+    Panel11n->commitFocusedEdit();
+    Panel9->setFocus();
+}
+
 void TfrmKaoShi::goTo(int position)
 {
-    // An answer editor that has the focus stores its answer on losing it, before the move.
-    Panel9->setFocus();
+    leaveAnswerEditors();
     Item_Index = position;
     ShowItem();
 }
@@ -174,10 +189,11 @@ int TfrmKaoShi::GetNextItemIndex(int index, int val) const
         return inList(index + val) ? index + val : index;
 
     std::function<bool(const TItem &)> wanted;
+    // Right and wrong as the result counts them: by the marks earned.
     if (LXMode == QLatin1String("error"))
-        wanted = [](const TItem &e) { return !e.UserAnswer.isEmpty() && e.UserScore == 0; };
+        wanted = EntryIsWrong;
     else if (LXMode == QLatin1String("right"))
-        wanted = [](const TItem &e) { return !e.UserAnswer.isEmpty() && e.UserScore != 0; };
+        wanted = EntryIsRight;
     else if (LXMode == QLatin1String("notfinish"))
         wanted = [](const TItem &e) { return e.UserAnswer.isEmpty(); };
     else
@@ -220,6 +236,7 @@ void TfrmKaoShi::sbDaiChaClick()
         showFlag(true);
         SetButtonColor(-1, QString());
     }
+    scheduleSave();
 }
 
 void TfrmKaoShi::bringToFront(QWidget *screen)
@@ -245,7 +262,12 @@ void TfrmKaoShi::Label9Click() { bringToFront(PanelPic3); }
 
 void TfrmKaoShi::Label10Click() { bringToFront(PanelPic4); }
 
-void TfrmKaoShi::Label11Click() { done(2); }
+void TfrmKaoShi::Label11Click()
+{
+    // Left before it began: nothing of it is kept.
+    stopSaving(true);
+    done(2);
+}
 
 void TfrmKaoShi::Label12Click() { bringToFront(Panel5); }
 
@@ -254,13 +276,15 @@ void TfrmKaoShi::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (LXMode == QLatin1String("First")) {
+    if (LXMode == QLatin1String("First") && !m_skipIntro) {
         bringToFront(PanelPic1);
         Timer2->start();
     } else {
         bringToFront(Panel5);
     }
+    m_skipIntro = false;
     LabelKM->setText(KeChengName);
+    showSubmitHotspot();
     // A missing tip file leaves the bar plain.
     imgTrip->clear();
     const QString tip = tipPicture(LXMode);
@@ -270,6 +294,20 @@ void TfrmKaoShi::showEvent(QShowEvent *event)
             imgTrip->setPixmap(pixmap);
     }
     ReSize();
+}
+
+void TfrmKaoShi::showSubmitHotspot()
+{
+    // The picture under the hotspot reads "交卷"; a review's way out names itself over it.
+    const bool review = isReview();
+    const bool standIn = review || ImageTR->pixmap().isNull();
+    sbEndEx->setAccessibleName(review ? QStringLiteral("结束查看") : QStringLiteral("交卷"));
+    sbEndEx->setText(standIn ? sbEndEx->accessibleName() : QString());
+    sbEndEx->setToolTip(review ? QStringLiteral("结束查看，回到考试成绩（Ctrl+Enter）")
+                               : QStringLiteral("交卷，结束本次考试（Ctrl+Enter）"));
+    sbEndEx->setProperty("standIn", standIn);
+    sbEndEx->style()->unpolish(sbEndEx);
+    sbEndEx->style()->polish(sbEndEx);
 }
 
 void TfrmKaoShi::resizeEvent(QResizeEvent *event)
@@ -282,7 +320,17 @@ void TfrmKaoShi::done(int result)
 {
     Timer1->stop();
     Timer2->stop();
+    // Closed without a hand-in: the exam stays saved as it stands, to be resumed.
+    if (m_saving) {
+        flushSave();
+        m_saving = false;
+    }
     QDialog::done(result);
+}
+
+bool TfrmKaoShi::inAnswerEditors(const QWidget *widget) const
+{
+    return widget && (Panel11n->isAncestorOf(widget) || widget == pnlKeMu || pnlKeMu->isAncestorOf(widget));
 }
 
 bool TfrmKaoShi::handleKey(QObject *watched, QKeyEvent *event)
@@ -291,9 +339,16 @@ bool TfrmKaoShi::handleKey(QObject *watched, QKeyEvent *event)
     // A stray Esc must not end the exam.
     if (key == Qt::Key_Escape)
         return true;
-    if (isTypingTarget(watched))
-        return false;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // The hand-in (or the end of a review) from anywhere on the exam screen, an answer being
+    // typed included: it goes through the same confirmations as the hotspot.
+    if (m_screen == Panel5 && modifiers == Qt::ControlModifier && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        sbEndExClick();
+        return true;
+    }
+    // Keys typed into an answer, and those its editors leave unused, are not the exam's.
+    if (isTypingTarget(watched) || inAnswerEditors(QApplication::focusWidget()))
+        return false;
 
     if (m_screen != Panel5) {
         // Enter takes the way on of the screen in front; nothing reaches the exam behind it.
@@ -332,7 +387,7 @@ bool TfrmKaoShi::handleKey(QObject *watched, QKeyEvent *event)
     default: break;
     }
     if (key >= Qt::Key_A && key <= Qt::Key_F) {
-        QCheckBox *box = m_boxes[size_t(key - Qt::Key_A)];
+        WrapCheckBox *box = m_boxes[size_t(key - Qt::Key_A)];
         // Holding the key down must not flip the box back and forth.
         if (!GroupBox->isHidden() && !box->isHidden() && !event->isAutoRepeat())
             box->click();
@@ -349,7 +404,8 @@ void TfrmKaoShi::keyPressEvent(QKeyEvent *event)
 
 bool TfrmKaoShi::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && watched != this
+    // The answer panels and the account picker see their keys (Esc included) first.
+    if (event->type() == QEvent::KeyPress && watched != this && !inAnswerEditors(qobject_cast<QWidget *>(watched))
         && handleKey(watched, static_cast<QKeyEvent *>(event)))
         return true;
     if (watched == PanelMain && event->type() == QEvent::Resize)

@@ -3,10 +3,13 @@
 #include <QDialog>
 #include <QString>
 
+#include "store/ExamSave.h"
+
 #include <array>
 
 class ClickLabel;
 class QCheckBox;
+class WrapCheckBox;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -18,6 +21,8 @@ class QWidget;
 class TCardCell;
 class TCategoryPanel;
 class TDataModuleMain;
+class TEntryPanels;
+class TKeMuPicker;
 struct TItem;
 
 // The exam window: one mock exam on ItemList, through its introductory screens, with the
@@ -52,13 +57,35 @@ public:
     int CuoWuCnt = 0;
     int ManFen = 0;
     int DeFen = 0;
+    // Set at the hand-in: the time used ("hh:nn:ss") and the number of questions (ItemList
+    // holds each sub-question of an analysis question as a record of its own).
+    QString TimeUsed;
+    int QuestionCnt = 0;
+
+    // The reviews after a hand-in ("view", "error", "right", "notfinish"): the paper is shown,
+    // no answer is taken and the way out writes nothing.
+    bool isReview() const;
+    // The one-hour countdown of an attempt, from StartTime. From here on the attempt is saved
+    // in the bank as it is answered, until it is handed in or left.
+    void startCountdown();
+    // Rebuilds a saved exam's question list from the bank and puts every answer, flag and card
+    // colour back, on the question last shown; StartTime is set so that the time used goes on
+    // from what it was when the exam was saved. PaperGone: the bank no longer holds those
+    // questions; LoadFailed: the bank could not be read (the learner has been told).
+    enum class Resume { Resumed, PaperGone, LoadFailed };
+    Resume ResumeExam(const TSavedExam &exam);
+    // Writes a save that is still waiting, now (the program is quitting).
+    void flushSave();
+    // The exam in progress as the bank keeps it.
+    TSavedExam snapshot() const;
 
     // Load the paper ZhangJieID, or a random paper of the course KeChengID, and show its first
     // question. False when the store failed (the learner has been told).
     bool InitItemList();
     bool InitSJItemList();
-    // Loads the chart of accounts for the journal-entry answers.
-    void InitKeMuList();
+    // Loads the chart of accounts for the journal-entry answers into the account picker; false
+    // when the load failed (the learner has been told).
+    bool InitKeMuList();
     // Shows the question at Item_Index; does nothing while Item_Index lies outside ItemList.
     void ShowItem();
     // Places the question area's controls and centres the introductory screens.
@@ -123,7 +150,9 @@ public:
     QGroupBox *GroupBox = nullptr;
     QCheckBox *cbA = nullptr, *cbB = nullptr, *cbC = nullptr, *cbD = nullptr, *cbE = nullptr, *cbF = nullptr;
     QScrollArea *ScrollBox = nullptr;
-    QWidget *Panel11n = nullptr;
+    // The sub-question panels of a calculation question, and the account picker over them.
+    TEntryPanels *Panel11n = nullptr;
+    TKeMuPicker *pnlKeMu = nullptr;
     QWidget *PanelAnswer = nullptr;
     QLabel *lblAnswer = nullptr;
     QPlainTextEdit *meoDesc = nullptr;
@@ -166,10 +195,25 @@ private:
     bool loadItems(const QString &source, int random);
     // The 待查 label's caption and look for a flagged or unflagged question.
     void showFlag(bool flagged);
+    // Stores an answer being typed in the sub-question panels and moves the focus to the
+    // bottom bar: what the card, the navigation and the hand-in do before they act.
+    void leaveAnswerEditors();
     // Moves Item_Index and shows the question there, after the focus has left any answer
     // editor (which saves on leaving).
     void goTo(int position);
     void showOptions(const TItem &item);
+    // The option boxes ticked as the stored answer says, without answering; in a review, with
+    // the key and the wrong ticks marked.
+    void showOptionTicks(const TItem &item);
+    // The submit hotspot: the hand-in, or the end of a review.
+    void showSubmitHotspot();
+    // Time is up: the candidate is told, and the paper is handed in without confirmations.
+    void timeUp();
+    // Scores the paper into the result fields and writes its history row, then closes the
+    // window with result OK; with confirm, only after the two confirmations.
+    void handIn(bool confirm);
+    // The text of the 待查确认 message; empty when nothing is left unanswered.
+    QString unansweredReport() const;
     // Every option box hidden and unticked, without answering.
     void clearOptions();
     // The sub-question panels of a calculation question, in ScrollBox.
@@ -177,12 +221,33 @@ private:
     void showQuestionPicture(const TItem &item);
     // What a list without questions shows: nothing of an earlier exam.
     void clearDisplay();
+    // The course name over the question and the analysis category's caption for the course.
+    void showCourse();
+    // Saving the exam in progress (UnitKaoShiSave.cpp): answers given in one burst of events
+    // cost one write, made once the burst is over.
+    void scheduleSave();
+    void saveNow();
+    // Ends the saving of this attempt; with discard, the saved exam goes too.
+    void stopSaving(bool discard);
     bool handleKey(QObject *watched, QKeyEvent *event);
+    // Whether the widget belongs to the sub-question panels or the account picker.
+    bool inAnswerEditors(const QWidget *widget) const;
 
     TDataModuleMain *m_dm;
-    std::array<QCheckBox *, 6> m_boxes{};
+    std::array<WrapCheckBox *, 6> m_boxes{};
     // Clicks on the option boxes count as answers only while attached.
     bool m_clickAttached = true;
+    // This attempt's five-minute warning has been given; its time is up.
+    bool m_warned = false;
+    bool m_timeUp = false;
+    // The attempt is saved as it is answered; one save is waiting; the failure of a save has
+    // been shown once.
+    bool m_saving = false;
+    QTimer *m_saveTimer = nullptr;
+    bool m_saveErrorShown = false;
+    QDateTime m_lastSave;
+    // A resumed exam opens on its questions, not on the introductory screens.
+    bool m_skipIntro = false;
     QWidget *m_screen = nullptr;
     QWidget *Panel6 = nullptr, *Panel7 = nullptr, *Panel8 = nullptr, *Panel10 = nullptr, *Panel12 = nullptr,
             *Panel13 = nullptr, *Panel14 = nullptr, *Panel1 = nullptr;

@@ -5,6 +5,10 @@
 #include "core/AppPath.h"
 #include "core/UnitDefine.h"
 #include "ui/Controls.h"
+#include "ui/WrapCheckBox.h"
+#include "ui/entry/EntryAnswer.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
 
@@ -19,6 +23,11 @@
 #include <QToolButton>
 
 using KaoShi::Letters;
+
+namespace {
+// Height of one line of the answer panel's key.
+constexpr int AnswerLineHeight = 26;
+}
 
 void TfrmKaoShi::ShowItem()
 {
@@ -56,6 +65,8 @@ void TfrmKaoShi::ShowItem()
 
     if (Item_Type == QLatin1String("4")) {
         clearOptions();
+        // A review shows the answers handed in and takes none.
+        Panel11n->setReadOnly(isReview());
         showSubQuestions(number);
         GroupBox->hide();
         ScrollBox->show();
@@ -73,10 +84,15 @@ void TfrmKaoShi::ShowItem()
         ScrollBox->hide();
     }
 
-    lblAnswer->setText(item.ItemAnswer);
+    // A calculation sub-question's key is its own entry or amount, one line per entry; the
+    // question's answer text only points to an answer shown nowhere else.
+    lblAnswer->setText(Item_Type == QLatin1String("4") ? readableKey(item.option(item.kind45Index)) : item.ItemAnswer);
     meoDesc->setPlainText(item.ItemDesc);
     showFlag(item.ItemMark);
     SetButtonColor(Item_Index, QStringLiteral("1"));
+    ReSize();
+    // The question shown is where a resumed exam opens.
+    scheduleSave();
 }
 
 void TfrmKaoShi::clearDisplay()
@@ -108,7 +124,7 @@ void TfrmKaoShi::showQuestionPicture(const TItem &item)
     const QString picture = item.ItemPic.trimmed();
     if (picture.isEmpty())
         return;
-    const QString path = AppPath(QStringLiteral("\\Data\\") + picture);
+    const QString path = PicturePath(picture);
     if (!QFileInfo(path).isFile())
         return;
     // A file that is no picture leaves the text in its place, as a missing one does.
@@ -128,9 +144,10 @@ void TfrmKaoShi::clearOptions()
 {
     // A hidden box keeps no tick, which would otherwise count in the next answer given.
     m_clickAttached = false;
-    for (QCheckBox *box : m_boxes) {
+    for (WrapCheckBox *box : m_boxes) {
         box->hide();
         box->setChecked(false);
+        box->setMark(WrapCheckBox::NoMark);
     }
     m_clickAttached = true;
 }
@@ -138,25 +155,42 @@ void TfrmKaoShi::clearOptions()
 void TfrmKaoShi::showOptions(const TItem &item)
 {
     clearOptions();
-    // Restoring the ticks is not answering.
-    m_clickAttached = false;
     for (int i = 0; i < 6; ++i) {
         const QString option = item.option(i + 1);
         const QString trimmed = option.trimmed();
         if (trimmed.isEmpty() || trimmed == QLatin1String("-"))
             continue;
-        QCheckBox *box = m_boxes[size_t(i)];
+        WrapCheckBox *box = m_boxes[size_t(i)];
         box->setText(Letters.at(i) + QStringLiteral("、") + option);
-        box->setChecked(item.UserAnswer.contains(Letters.at(i)));
         box->show();
+    }
+    showOptionTicks(item);
+}
+
+void TfrmKaoShi::showOptionTicks(const TItem &item)
+{
+    // Restoring the ticks is not answering.
+    m_clickAttached = false;
+    const bool review = isReview();
+    for (int i = 0; i < 6; ++i) {
+        WrapCheckBox *box = m_boxes[size_t(i)];
+        const bool ticked = item.UserAnswer.contains(Letters.at(i));
+        box->setChecked(ticked);
+        WrapCheckBox::Mark mark = WrapCheckBox::NoMark;
+        if (review && !box->isHidden()) {
+            if (item.ItemAnswer.contains(Letters.at(i)))
+                mark = WrapCheckBox::RightMark;
+            else if (ticked)
+                mark = WrapCheckBox::WrongMark;
+        }
+        box->setMark(mark);
     }
     m_clickAttached = true;
 }
 
-void TfrmKaoShi::showSubQuestions([[maybe_unused]] int number)
+void TfrmKaoShi::showSubQuestions(int number)
 {
-    // The journal-entry editor in Panel11n shows here every sub-question of the calculation
-    // question at Item_Index, numbered number-1 ... number-6, with their stored answers.
+    Panel11n->showQuestion(Item_Index, number);
 }
 
 void TfrmKaoShi::ReSize()
@@ -185,19 +219,27 @@ void TfrmKaoShi::ReSize()
         meoItem->setGeometry(left, meoItem->y(), w, qMax(0, h * 17 / 45));
         meoExItem->setGeometry(left, meoExItem->y(), w, meoExItem->height());
     }
-    meoDesc->resize(qMax(0, PanelAnswer->width() - meoDesc->x() - 10), meoDesc->height());
-    lblAnswer->resize(qMax(0, PanelAnswer->width() - lblAnswer->x() - 10), lblAnswer->height());
+    // An entry key takes a line per entry; the explanation moves down below it.
+    const int answerWidth = qMax(0, PanelAnswer->width() - lblAnswer->x() - 10);
+    lblAnswer->resize(answerWidth, qMax(AnswerLineHeight, lblAnswer->heightForWidth(answerWidth)));
+    const int descTop = qMax(AnswerLineHeight + 16, lblAnswer->y() + lblAnswer->height() + 6);
+    Label6->move(Label6->x(), descTop + 4);
+    meoDesc->setGeometry(meoDesc->x(), descTop, qMax(0, PanelAnswer->width() - meoDesc->x() - 10),
+                         qMax(AnswerLineHeight, PanelAnswer->height() - descTop - 10));
     ScrollBoxImage->setGeometry(meoItem->geometry());
+    pnlKeMu->move((width() - pnlKeMu->width()) / 2, (height() - pnlKeMu->height()) / 2);
 }
 
 void TfrmKaoShi::SetFontSize(int size)
 {
     QList<QWidget *> controls{meoItem};
-    for (QCheckBox *box : m_boxes)
+    for (WrapCheckBox *box : m_boxes)
         controls << box;
     controls << lblAnswer << meoDesc;
     for (QWidget *control : controls)
         Controls::setPointSize(control, size);
+    // The key may take more lines at a larger size.
+    ReSize();
 }
 
 void TfrmKaoShi::Label17Click()

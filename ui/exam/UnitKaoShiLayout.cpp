@@ -6,9 +6,12 @@
 #include "core/UnitDefine.h"
 #include "ui/Controls.h"
 #include "ui/WrapCheckBox.h"
+#include "ui/entry/EntryPanels.h"
+#include "ui/entry/KeMuPicker.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/KaoShiInternal.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -144,6 +147,12 @@ TfrmKaoShi::TfrmKaoShi(TDataModuleMain *dataModule, QWidget *parent) : QDialog(p
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(2000);
     connect(Timer2, &QTimer::timeout, this, &TfrmKaoShi::Timer2Timer);
+    // Answers given in one burst of events are saved together, once it is over.
+    m_saveTimer = new QTimer(this);
+    m_saveTimer->setSingleShot(true);
+    m_saveTimer->setInterval(0);
+    connect(m_saveTimer, &QTimer::timeout, this, &TfrmKaoShi::saveNow);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmKaoShi::flushSave);
 
     loadPictures();
     DangQianColor = QColor(131, 208, 102);
@@ -274,8 +283,8 @@ void TfrmKaoShi::buildTopBar(QWidget *parent)
                                     QStringLiteral("把本题标为待查，或取消待查（M）"));
     sbDaiCha->setAlignment(Qt::AlignCenter);
     sbDaiCha->setGeometry(222, 19, 92, 26);
-    sbEndEx = hotspot(ImageTR, QStringLiteral("sbEndEx"), QStringLiteral("交卷"), QStringLiteral("交卷，结束本次考试"),
-                      KaoShi::SubmitHotspot);
+    sbEndEx = hotspot(ImageTR, QStringLiteral("sbEndEx"), QStringLiteral("交卷"),
+                      QStringLiteral("交卷，结束本次考试（Ctrl+Enter）"), KaoShi::SubmitHotspot);
 
     connect(sbShowAnswer, &QToolButton::clicked, this, &TfrmKaoShi::sbShowAnswerClick);
     connect(sbDaiCha, &ClickLabel::clicked, this, &TfrmKaoShi::sbDaiChaClick);
@@ -316,7 +325,7 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     optionLayout->setSpacing(6);
     QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
     for (int i = 0; i < 6; ++i) {
-        QCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + Letters.at(i),
+        WrapCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + Letters.at(i),
                                              QStringLiteral("按 %1 键勾选或取消").arg(Letters.at(i)));
         box->hide();
         optionLayout->addWidget(box);
@@ -331,11 +340,20 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     optionScroll->setWidget(options);
     groupLayout->addWidget(optionScroll);
 
-    // The sub-question panels of calculation questions go into this container.
+    // The sub-question panels of calculation questions, with the account picker over the
+    // whole window.
     ScrollBox = Controls::scrollColumn(PanelMain, QStringLiteral("ScrollBox"));
-    Panel11n = Controls::styledPanel(nullptr, QStringLiteral("Panel11n"));
+    Panel11n = new TEntryPanels;
     ScrollBox->setWidget(Panel11n);
     ScrollBox->hide();
+    pnlKeMu = new TKeMuPicker(this);
+    pnlKeMu->hide();
+    Panel11n->setPicker(pnlKeMu);
+    // A stored entry or amount marks its sub-question answered on the card, as a choice does.
+    connect(Panel11n, &TEntryPanels::answerStored, this, [this] {
+        SetButtonColor(Item_Index, QString());
+        scheduleSave();
+    });
 
     PanelAnswer = Controls::styledPanel(PanelMain, QStringLiteral("PanelAnswer"));
     PanelAnswer->setFixedHeight(AnswerPanelHeight);
@@ -344,6 +362,8 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     Label5->setGeometry(QuestionLeft - 10, 10, 110, 26);
     lblAnswer = Controls::label(PanelAnswer, QStringLiteral("lblAnswer"));
     lblAnswer->setGeometry(QuestionLeft + 104, 10, 600, 26);
+    lblAnswer->setWordWrap(true);
+    lblAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label6 = Controls::label(PanelAnswer, QStringLiteral("Label6"), QStringLiteral("【答案解析】"));
     Controls::setPointSize(Label6, 11);
     Label6->setGeometry(QuestionLeft - 10, 46, 110, 26);

@@ -84,6 +84,15 @@ public:
     void seKSZiTiDaXiaoChange();
     void sbKaiShiKaoShiClick();
     void SpeedButton30Click();
+    // An exam left unfinished by a crash: offered at start-up, after the window is shown.
+    void offerSavedExam();
+    // Exam result and review.
+    void ShowResultKS();
+    void SpeedButton19Click(); // 重新练习
+    void SpeedButton20Click(); // 未做题目
+    void SpeedButton21Click(); // 查看对题
+    void SpeedButton22Click(); // 查看错题
+    void SpeedButton23Click(); // 查看所有答案
 
     // Study progress.
     void sbXXXQXClick();
@@ -169,6 +178,14 @@ public:
     QSpinBox *seKSZiTiDaXiao = nullptr;
     QLabel *pnlKSZitiYuLan = nullptr;
     QToolButton *sbKaiShiKaoShi = nullptr;
+    // Exam result (gbKaoShi).
+    QGroupBox *gbKaoShi = nullptr;
+    QLabel *lblKaoShiKeCheng = nullptr, *lblKaoShiZhangJie = nullptr, *lblKaoShiKaiShi = nullptr,
+           *lblKaoShiYongShi = nullptr, *lblKaoShiZongGong = nullptr, *lblKaoShiYiDa = nullptr,
+           *lblKaoShiWeiDa = nullptr, *lblKaoShiDui = nullptr, *lblKaoShiCuo = nullptr, *lblKaoShiManFen = nullptr,
+           *lblKaoShiDeFen = nullptr, *lblKaoShiZhengQueLv = nullptr;
+    QToolButton *SpeedButton19 = nullptr, *SpeedButton20 = nullptr, *SpeedButton21 = nullptr,
+                *SpeedButton22 = nullptr, *SpeedButton23 = nullptr;
 
     // Study progress (PanelXueXiJinJie).
     QToolButton *sbXXXQX = nullptr, *SpeedButton25 = nullptr, *SpeedButton26 = nullptr;
@@ -188,6 +205,7 @@ private:
     void buildPageViews();
     void buildPracticeView();
     void buildExamView();
+    void buildExamResultView();
     void buildProgressView();
     // Brings a view of the content area to the front.
     void bringToFront(QWidget *view);
@@ -234,6 +252,15 @@ private:
     void noPaperChosen();
     // Font size, start time, countdown and identifier of a new exam; then the exam itself.
     void startExam();
+    // A new attempt of the exam window: start time, identifier and countdown.
+    void startAttempt();
+    // Shows the exam window maximised; the result after a hand-in, else the set-up.
+    void runExam();
+    // Shows the exam window on a review or a redo, then the result.
+    void runExamReview();
+    // Starts the exam review of that mode at record first; with no such record (first < 0),
+    // says so in a message instead.
+    void examReviewFrom(const QString &mode, int first, const QString &none);
     int m_kaoShiButtonCount = 0; // paper buttons of the last fill
 };
 

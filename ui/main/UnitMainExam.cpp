@@ -191,14 +191,32 @@ void TMainForm::SpeedButton30Click()
     startExam();
 }
 
-void TMainForm::startExam()
+void TMainForm::startAttempt()
 {
     TfrmKaoShi *f = frmKaoShi;
-    f->StartTime = Clock::now();
-    f->Timer1->start();
+    QDateTime start = Clock::now();
+    // An attempt begun within the second of the last one must not take over its history row.
+    if (start.toString(QStringLiteral("yyyyMMddhhmmss")) == f->Test_ID)
+        start = start.addSecs(1);
+    f->StartTime = start;
+    f->Test_ID = start.toString(QStringLiteral("yyyyMMddhhmmss"));
+    f->TimeUsed.clear();
+    f->startCountdown();
+}
+
+void TMainForm::startExam()
+{
+    startAttempt();
+    runExam();
+}
+
+void TMainForm::runExam()
+{
+    TfrmKaoShi *f = frmKaoShi;
     f->setWindowState(f->windowState() | Qt::WindowMaximized);
-    f->Test_ID = f->StartTime.toString(QStringLiteral("yyyyMMddhhmmss"));
-    Modal::show(f);
     // Only a handed-in exam has a result to show; any other way out leads back to the set-up.
-    KaoShiArea->setCurrentWidget(dbKaoShiInfo);
+    if (Modal::show(f) == QDialog::Accepted)
+        ShowResultKS();
+    else
+        KaoShiArea->setCurrentWidget(dbKaoShiInfo);
 }

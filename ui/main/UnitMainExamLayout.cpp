@@ -33,6 +33,11 @@ const Controls::ButtonLook StartButton{.style = Qt::ToolButtonTextOnly,
                                        .focus = Qt::StrongFocus,
                                        .handCursor = true,
                                        .minimumSize = {140, 36}};
+// The result's review buttons show their caption only and take the focus by Tab and by click.
+const Controls::ButtonLook PageButton{.style = Qt::ToolButtonTextOnly,
+                                      .focus = Qt::StrongFocus,
+                                      .handCursor = true,
+                                      .minimumSize = {96, 30}};
 
 // "caption count trailer" in a count grid.
 void addCount(QGridLayout *grid, int row, int column, QLabel *caption, QLabel *count, const QString &trailer)
@@ -179,6 +184,7 @@ void TMainForm::buildExamView()
     column->addWidget(sbKaiShiKaoShi, 0, Qt::AlignHCenter);
     column->addStretch(1);
     KaoShiArea->addWidget(dbKaoShiInfo);
+    buildExamResultView();
     KaoShiArea->setCurrentWidget(dbKaoShiInfo);
     Content->addWidget(PanelKaoShi);
 
@@ -190,4 +196,81 @@ void TMainForm::buildExamView()
     connect(seKSZiTiDaXiao, &QSpinBox::valueChanged, this, [this] { seKSZiTiDaXiaoChange(); });
     connect(sbKaiShiKaoShi, &QToolButton::clicked, this, [this] { sbKaiShiKaoShiClick(); });
     connect(SpeedButton30, &QToolButton::clicked, this, [this] { SpeedButton30Click(); });
+}
+
+void TMainForm::buildExamResultView()
+{
+    gbKaoShi = Controls::groupBox(KaoShiArea, QStringLiteral("gbKaoShi"), QStringLiteral("练习成绩"));
+    auto *column = new QVBoxLayout(gbKaoShi);
+    column->setSpacing(10);
+    column->addWidget(Controls::boldLabel(gbKaoShi, QStringLiteral("Label56"), QStringLiteral("本次考试成绩"), 14));
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(8);
+    // A long paper name takes the room there is before it wraps.
+    grid->setColumnStretch(3, 1);
+    lblKaoShiKeCheng = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiKeCheng"));
+    lblKaoShiZhangJie = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiZhangJie"));
+    lblKaoShiZhangJie->setWordWrap(true);
+    lblKaoShiKaiShi = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiKaiShi"));
+    lblKaoShiYongShi = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiYongShi"));
+    const std::pair<QString, QLabel *> heads[] = {{QStringLiteral("考试课程"), lblKaoShiKeCheng},
+                                                  {QStringLiteral("考试章节"), lblKaoShiZhangJie},
+                                                  {QStringLiteral("开始时间"), lblKaoShiKaiShi},
+                                                  {QStringLiteral("考试用时"), lblKaoShiYongShi}};
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(Controls::boldLabel(gbKaoShi, QString(), heads[i].first), i / 2, (i % 2) * 2);
+        grid->addWidget(heads[i].second, i / 2, (i % 2) * 2 + 1);
+    }
+    lblKaoShiZongGong = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiZongGong"));
+    lblKaoShiYiDa = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiYiDa"));
+    lblKaoShiWeiDa = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiWeiDa"));
+    lblKaoShiDui = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiDui"));
+    lblKaoShiCuo = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiCuo"));
+    grid->addWidget(lblKaoShiZongGong, 2, 0, 1, 4);
+    grid->addWidget(lblKaoShiYiDa, 3, 0, 1, 2);
+    grid->addWidget(lblKaoShiWeiDa, 3, 2, 1, 2);
+    grid->addWidget(lblKaoShiDui, 4, 0, 1, 2);
+    grid->addWidget(lblKaoShiCuo, 4, 2, 1, 2);
+    for (int i = 0; i < grid->count(); ++i)
+        Controls::setPointSize(grid->itemAt(i)->widget(), 11);
+    column->addLayout(grid);
+
+    auto *score = new QVBoxLayout;
+    score->setSpacing(6);
+    lblKaoShiManFen = Controls::boldLabel(gbKaoShi, QStringLiteral("lblKaoShiManFen"), QString(), 14);
+    lblKaoShiDeFen = Controls::boldLabel(gbKaoShi, QStringLiteral("lblKaoShiDeFen"), QString(), 14);
+    lblKaoShiZhengQueLv = Controls::boldLabel(gbKaoShi, QStringLiteral("lblKaoShiZhengQueLv"), QString(), 14);
+    lblKaoShiDeFen->setStyleSheet(QStringLiteral("color: #c0392b;"));
+    for (QLabel *l : {lblKaoShiManFen, lblKaoShiDeFen, lblKaoShiZhengQueLv})
+        score->addWidget(l);
+    column->addLayout(score);
+
+    // From the left: all answers, wrong, right, unanswered, the paper again.
+    auto *reviews = new QHBoxLayout;
+    SpeedButton23 = Controls::button(gbKaoShi, QStringLiteral("SpeedButton23"), QStringLiteral("查看所有答案"),
+                                     QStringLiteral("逐题查看本次考试的全部试题及答案"), PageButton);
+    SpeedButton22 = Controls::button(gbKaoShi, QStringLiteral("SpeedButton22"), QStringLiteral("查看错题"),
+                                     QStringLiteral("只看答错的试题"), PageButton);
+    SpeedButton21 = Controls::button(gbKaoShi, QStringLiteral("SpeedButton21"), QStringLiteral("查看对题"),
+                                     QStringLiteral("只看答对的试题"), PageButton);
+    SpeedButton20 = Controls::button(gbKaoShi, QStringLiteral("SpeedButton20"), QStringLiteral("未做题目"),
+                                     QStringLiteral("只看没有作答的试题"), PageButton);
+    SpeedButton19 = Controls::button(gbKaoShi, QStringLiteral("SpeedButton19"), QStringLiteral("重新练习"),
+                                     QStringLiteral("清除答案，限时一小时把本卷重新考一遍，另记一次成绩"), PageButton);
+    for (QToolButton *b : {SpeedButton23, SpeedButton22, SpeedButton21, SpeedButton20, SpeedButton19}) {
+        reviews->addWidget(b);
+        b->installEventFilter(m_enterClicks);
+    }
+    reviews->addStretch(1);
+    column->addSpacing(8);
+    column->addLayout(reviews);
+    column->addStretch(1);
+    KaoShiArea->addWidget(gbKaoShi);
+
+    connect(SpeedButton23, &QToolButton::clicked, this, [this] { SpeedButton23Click(); });
+    connect(SpeedButton22, &QToolButton::clicked, this, [this] { SpeedButton22Click(); });
+    connect(SpeedButton21, &QToolButton::clicked, this, [this] { SpeedButton21Click(); });
+    connect(SpeedButton20, &QToolButton::clicked, this, [this] { SpeedButton20Click(); });
+    connect(SpeedButton19, &QToolButton::clicked, this, [this] { SpeedButton19Click(); });
 }

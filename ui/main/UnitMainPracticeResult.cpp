@@ -114,13 +114,15 @@ void TMainForm::SpeedButton14Click()
 
 void TMainForm::SpeedButton15Click()
 {
-    reviewFrom(QStringLiteral("error"), firstEntry([](const TItem &e) { return e.UserScore == 0; }),
+    // Wrong as the result counts it: answered and not right. Unanswered entries are what
+    // "未做题目" shows.
+    reviewFrom(QStringLiteral("error"), firstEntry([](const TItem &e) { return EntryIsWrong(e); }),
                QStringLiteral("没有错题！"));
 }
 
 void TMainForm::SpeedButton16Click()
 {
-    reviewFrom(QStringLiteral("right"), firstEntry([](const TItem &e) { return e.UserScore != 0; }),
+    reviewFrom(QStringLiteral("right"), firstEntry([](const TItem &e) { return EntryIsRight(e); }),
                QStringLiteral("没有对题！"));
 }
 

@@ -281,7 +281,7 @@ void TfrmZhangJie::showQuestionPicture(const TItem &entry)
     const QString picture = entry.ItemPic.trimmed();
     if (picture.isEmpty())
         return;
-    const QString path = AppPath(QStringLiteral("\\Data\\") + picture);
+    const QString path = PicturePath(picture);
     if (!QFileInfo(path).isFile()) {
         // The text stands in for the picture; the note says what is missing.
         lblPicNote->setText(QStringLiteral("题目图片“%1”未找到，显示文字题面").arg(picture));
