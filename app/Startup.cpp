@@ -1,11 +1,13 @@
 #include "app/Startup.h"
 
+#include "app/FirstPaint.h"
 #include "core/AppPath.h"
 #include "core/UnitDefine.h"
 #include "ui/login/UnitLogin.h"
 #include "ui/login/UnitSplash.h"
 #include "platform/Modal.h"
 #include "platform/MessageBox.h"
+#include "platform/Translations.h"
 #include "store/UnitDM.h"
 #include "ui/main/UnitMain.h"
 #include "ui/exam/UnitKaoShi.h"
@@ -13,14 +15,45 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+
+namespace {
+
+// Runs work once, right after the window's first paint has reached the screen.
+class AfterFirstPaint : public QObject
+{
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> work) : QObject(window), m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && m_work) {
+            QTimer::singleShot(0, this, std::exchange(m_work, {}));
+            watched->removeEventFilter(this);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
+}
 
 int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventLoop,
                 const std::function<StartupBank()> &chooseBank)
 {
+    // Qt's standard buttons (是, 否, 确定, 取消) and dialogs speak the program's language.
+    Translations::install();
     auto splash = std::make_unique<TFormSplash>();
     splash->show();
     app.processEvents();
@@ -90,14 +123,25 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
 
     TMainForm mainForm(DataModuleMain);
     MainForm = &mainForm;
-    TfrmZhangJie practice(DataModuleMain);
-    frmZhangJie = &practice;
-    TfrmKaoShi exam(DataModuleMain);
-    frmKaoShi = &exam;
-    splash.reset();
-
-    if (!runEventLoop)
+    // The practice and exam windows, each made once for the whole run.
+    std::unique_ptr<TfrmZhangJie> practice;
+    std::unique_ptr<TfrmKaoShi> exam;
+    const auto makeWindows = [&] {
+        practice = std::make_unique<TfrmZhangJie>(DataModuleMain);
+        frmZhangJie = practice.get();
+        exam = std::make_unique<TfrmKaoShi>(DataModuleMain);
+        frmKaoShi = exam.get();
+    };
+    if (!runEventLoop) {
+        makeWindows();
         return 0;
+    }
+    // Made as soon as the main window is on the screen rather than before it: they take as long
+    // again as the main window, and no click of the learner is handled before they exist.
+    new AfterFirstPaint(&mainForm, makeWindows);
+    // Installed after, so that its report of the first paint comes before the windows are made.
+    QuitAtFirstPaintIfAsked(&mainForm);
+    splash.reset();
     mainForm.show();
     // An exam the last run left unfinished is offered once the window is up.
     QTimer::singleShot(0, &mainForm, &TMainForm::offerSavedExam);

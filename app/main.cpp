@@ -4,9 +4,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QtGlobal>
-
-#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
@@ -19,10 +16,8 @@ int main(int argc, char *argv[])
     if (const CommandLine early = ParseCommandLine(arguments, out, err, false); early.done)
         return early.exitCode;
 
-    // The web engine refuses its sandbox when run as root; pages must still show there.
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No web engine, no shared OpenGL context and no sandbox setting here: all wait for the
+    // first page shown (platform/PageEngineLoader.cpp), so start-up does not pay for them.
     QApplication app(argc, argv);
     const CommandLine commandLine = ParseCommandLine(QApplication::arguments(), out, err);
     if (commandLine.done)

@@ -1,7 +1,8 @@
-// What a learner waits for: drawing a random exam, loading a paper, deciphering texts, and
-// storing the end of a practice run.
+// What a learner waits for: drawing a random exam, loading a paper, deciphering texts, counting
+// and listing essentials and wrong questions, and storing the end of a practice run.
 #include "core/UnitDefine.h"
 #include "platform/AnsiCodec.h"
+#include "platform/Clock.h"
 #include "store/UnitBase64.h"
 #include "store/UnitDM.h"
 #include "store/UnitEncrypt.h"
@@ -9,6 +10,7 @@
 #include "tools/qbank/BankWriter.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,21 +20,54 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 namespace {
 
 const int BankQuestions = 100000;
+// Essential questions and wrong-question log rows of the marked bank.
+const int Marked = 1000;
+
+// The data modules the benchmarks share. They close before main() returns: a data module
+// left to static destruction would outlive Qt's registry of database connections.
+struct Banks
+{
+    std::unique_ptr<TDataModuleMain> big;
+    std::unique_ptr<QTemporaryDir> markedDir;
+    std::unique_ptr<TDataModuleMain> marked;
+
+    void release()
+    {
+        marked.reset();
+        markedDir.reset();
+        big.reset();
+    }
+};
+Banks g_banks;
+
+// ACCTPREP_BENCH_BANK names another large bank to measure on instead (made elsewhere, for
+// instance by another version of qbank synth); the program adds its indexes to it if it lacks
+// them, so give it a copy.
+QString bigBankFile()
+{
+    const QString chosen = qEnvironmentVariable("ACCTPREP_BENCH_BANK");
+    return chosen.isEmpty() ? QStringLiteral(ACCTPREP_BENCH_DATA) + QStringLiteral("/bank100k.db") : chosen;
+}
 
 // The 100,000-question bank, made on first use.
 TDataModuleMain &bigBank()
 {
-    static std::unique_ptr<TDataModuleMain> dm;
+    std::unique_ptr<TDataModuleMain> &dm = g_banks.big;
     if (dm)
         return *dm;
     const QString dir = QStringLiteral(ACCTPREP_BENCH_DATA);
-    const QString file = dir + QStringLiteral("/bank100k.db");
+    const QString file = bigBankFile();
+    if (!QFileInfo::exists(file) && !qEnvironmentVariableIsEmpty("ACCTPREP_BENCH_BANK")) {
+        std::fprintf(stderr, "no bank at %s\n", qPrintable(file));
+        std::exit(2);
+    }
     if (!QFileInfo::exists(file)) {
         std::fprintf(stderr, "making %s (%d questions) ...\n", qPrintable(file), BankQuestions);
         QDir().mkpath(dir);
@@ -49,6 +84,93 @@ TDataModuleMain &bigBank()
     dm = std::make_unique<TDataModuleMain>(file);
     dm->open();
     return *dm;
+}
+
+// A copy of the big bank in which 1,000 choice questions (1,000 entries), spread over it, are
+// essential, and 1,000 others were answered wrongly on ten days (100 a day).
+TDataModuleMain *markedBank()
+{
+    if (g_banks.marked)
+        return g_banks.marked.get();
+    bigBank();
+    g_banks.markedDir = std::make_unique<QTemporaryDir>();
+    const QString copy = g_banks.markedDir->filePath(QStringLiteral("sys.db"));
+    if (!QFile::copy(bigBankFile(), copy))
+        return nullptr;
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    g_banks.marked = std::make_unique<TDataModuleMain>(copy);
+    QSqlDatabase db = g_banks.marked->database();
+    QSqlQuery q(db);
+    db.transaction();
+    q.exec(QStringLiteral("update tabItem set I_FAV = 0 where I_FAV <> 0"));
+    q.exec(QStringLiteral("update tabItem set I_FAV = 1 where rowid in (select rowid from tabItem "
+                          "where I_TYPE in ('1', '2', '3') and rowid % 50 = 0 limit ")
+           + QString::number(Marked) + QLatin1Char(')'));
+    q.exec(QStringLiteral("delete from tabErrItemHisLog"));
+    q.exec(QStringLiteral("insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) "
+                          "select '202406' || printf('%02d', rowid / 50 % 10 + 1), I_ID from tabItem "
+                          "where I_TYPE in ('1', '2', '3') and rowid % 50 = 25 limit ")
+           + QString::number(Marked));
+    db.commit();
+    return g_banks.marked.get();
+}
+
+// The essentials count (the review set-up page) and list (the start of the review).
+void essentialsCount(benchmark::State &state)
+{
+    TDataModuleMain *dm = markedBank();
+    if (!dm) {
+        state.SkipWithError("cannot copy the bench bank");
+        return;
+    }
+    int zong = 0;
+    for (auto _ : state) {
+        int dan = 0, duo = 0, pan = 0, fen = 0;
+        dm->GetJHItemCnt(zong, dan, duo, pan, fen);
+    }
+    state.counters["questions"] = zong;
+}
+
+void essentialsList(benchmark::State &state)
+{
+    TDataModuleMain *dm = markedBank();
+    if (!dm) {
+        state.SkipWithError("cannot copy the bench bank");
+        return;
+    }
+    for (auto _ : state)
+        dm->GetJHItemList();
+    state.counters["entries"] = ItemList.count();
+    ItemList.clear();
+}
+
+// Wrong questions since the first logged day.
+void wrongCount(benchmark::State &state)
+{
+    TDataModuleMain *dm = markedBank();
+    if (!dm) {
+        state.SkipWithError("cannot copy the bench bank");
+        return;
+    }
+    int zong = 0;
+    for (auto _ : state) {
+        int dan = 0, duo = 0, pan = 0, fen = 0;
+        dm->GetCTItemCnt(zong, dan, duo, pan, fen, QStringLiteral("20240601"));
+    }
+    state.counters["questions"] = zong;
+}
+
+void wrongList(benchmark::State &state)
+{
+    TDataModuleMain *dm = markedBank();
+    if (!dm) {
+        state.SkipWithError("cannot copy the bench bank");
+        return;
+    }
+    for (auto _ : state)
+        dm->GetCTItemList(QStringLiteral("20240601"));
+    state.counters["entries"] = ItemList.count();
+    ItemList.clear();
 }
 
 struct Draw
@@ -224,41 +346,55 @@ void memcpyOfTheSameBytes(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * totalSize(texts));
 }
 
-// What a practice run of 1,000 entries writes when it ends, on a copy of the big bank; with
-// argument 1 the copy is switched to write-ahead logging first.
+// What a practice run of 1,000 entries writes when it ends, as the practice window stores it
+// (one transaction), on a copy of the big bank: its history row, its changed essential flags
+// (the second argument: how many) and 250 wrong questions, each run on a day of its own. With
+// a first argument of 1 the copy is switched to write-ahead logging first.
 void endOfRun(benchmark::State &state)
 {
     bigBank();
     QTemporaryDir tmp;
     const QString copy = tmp.filePath(QStringLiteral("sys.db"));
-    if (!QFile::copy(QStringLiteral(ACCTPREP_BENCH_DATA) + QStringLiteral("/bank100k.db"), copy)) {
+    if (!QFile::copy(bigBankFile(), copy)) {
         state.SkipWithError("cannot copy the bench bank");
         return;
     }
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     TDataModuleMain dm(copy);
     if (state.range(0) == 1)
         QSqlQuery(dm.database()).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     ItemList.clear();
     {
         QSqlQuery q(dm.database());
-        q.exec(QStringLiteral("select I_ID from tabItem where I_TYPE in ('1', '2', '3') order by I_ID limit 1000"));
+        q.exec(QStringLiteral("select I_ID, I_FAV from tabItem where I_TYPE in ('1', '2', '3') order by I_ID limit 1000"));
         for (int i = 0; q.next(); ++i) {
             const QString id = q.value(0).toString();
             auto entry = std::make_unique<TItem>();
             entry->ItemID = id;
-            entry->ItemFav = i % 5 == 0;
+            entry->ItemFav = q.value(1).toBool();
             entry->UserAnswer = i % 4 == 0 ? QString() : QStringLiteral("A");
             entry->UserScore = i % 3 == 0 ? 0 : 100;
             ItemList.add(id, std::move(entry));
         }
     }
+    const QDateTime firstDay(QDate(2024, 6, 1), QTime(12, 0));
+    int run = 0;
     for (auto _ : state) {
-        dm.InsertTestInfo(QStringLiteral("20240601120000"), QStringLiteral("500"), QStringLiteral("250"),
-                          QStringLiteral("750"), QStringLiteral("250"), QStringLiteral("01:02:03"),
-                          QStringLiteral("章节练习"), QStringLiteral("会计基础"), QStringLiteral("第1章"), 500);
-        dm.UpdateFav();
-        dm.LogErrItem();
+        state.PauseTiming();
+        Clock::set(firstDay.addDays(run++));
+        for (int i = 0; i < ItemList.count(); i += int(ItemList.count() / state.range(1)))
+            ItemList[i]->ItemFav = !ItemList[i]->ItemFav;
+        state.ResumeTiming();
+        dm.inTransaction([&] {
+            dm.InsertTestInfo(Clock::now().toString(QStringLiteral("yyyyMMddhhmmss")), QStringLiteral("500"),
+                              QStringLiteral("250"), QStringLiteral("750"), QStringLiteral("250"),
+                              QStringLiteral("01:02:03"), QStringLiteral("章节练习"), QStringLiteral("会计基础"),
+                              QStringLiteral("第1章"), 500);
+            dm.UpdateFav();
+            dm.LogErrItem();
+        });
     }
+    Clock::reset();
     state.counters["entries"] = ItemList.count();
     ItemList.clear();
 }
@@ -271,7 +407,11 @@ BENCHMARK(fixedPaper)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(dcStrThroughput)->Unit(benchmark::kMillisecond);
 BENCHMARK(dcStrStages)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(memcpyOfTheSameBytes)->Unit(benchmark::kMicrosecond);
-BENCHMARK(endOfRun)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(endOfRun)->ArgsProduct({{0, 1}, {10, 200}})->Unit(benchmark::kMillisecond);
+BENCHMARK(essentialsCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(essentialsList)->Unit(benchmark::kMillisecond);
+BENCHMARK(wrongCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(wrongList)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
@@ -281,5 +421,6 @@ int main(int argc, char **argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_banks.release();
     return 0;
 }

@@ -1,24 +1,32 @@
 #include "platform/Browser.h"
 
 #include <QDesktopServices>
+#include <QQueue>
 #include <QUrl>
 
 namespace {
 bool g_testMode = false;
 QStringList g_opened;
+QQueue<bool> g_results;
 }
 
 namespace Browser {
 
-void open(const QString &address)
+bool open(const QString &address)
 {
     g_opened.append(address);
-    if (!g_testMode)
-        QDesktopServices::openUrl(QUrl::fromUserInput(address)); // failures are not the learner's business
+    if (g_testMode)
+        return g_results.isEmpty() || g_results.dequeue();
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
 void setTestMode(bool on) { g_testMode = on; }
+void setNextResult(bool opened) { g_results.enqueue(opened); }
 QStringList opened() { return g_opened; }
-void clearOpened() { g_opened.clear(); }
+void clearOpened()
+{
+    g_opened.clear();
+    g_results.clear();
+}
 
 }

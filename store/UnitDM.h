@@ -6,7 +6,9 @@
 #include <QVariant>
 
 #include <initializer_list>
+#include <memory>
 #include <stdexcept>
+#include <unordered_map>
 #include <utility>
 
 struct TItem;
@@ -109,10 +111,16 @@ public:
 
 private:
     using Binds = std::initializer_list<std::pair<const char *, QVariant>>;
-    // Prepares, binds and runs a statement; throws StoreError on failure.
-    QSqlQuery run(const QString &sql, Binds binds = {});
-    QSqlQuery prepare(const QString &sql);
+    // Binds and runs a statement (prepared once, see prepare()); throws StoreError on failure.
+    // Walk its rows to the end, or finish() it, before the connection is left to others.
+    QSqlQuery &run(const QString &sql, Binds binds = {});
+    // The statement of that text, prepared on its first use and kept for the connection's
+    // life; a result still open from its last use is closed.
+    QSqlQuery &prepare(const QString &sql);
     void exec(QSqlQuery &query);
+    // Makes the indexes of the schema that an older bank lacks, and drops those it no longer
+    // uses, if the bank can be written.
+    void updateIndexes();
     // Throws the write problem, if there is one, before anything is written.
     void requireWritable();
 
@@ -126,6 +134,7 @@ private:
 
     QString m_file;
     QString m_connectionName;
+    std::unordered_map<QString, std::unique_ptr<QSqlQuery>> m_statements;
     bool m_open = false;
     bool m_readOnly = false;
     bool m_probed = false;

@@ -6,7 +6,7 @@
 void TDataModuleMain::GetKeChengInfo()
 {
     KeChengList.clear();
-    QSqlQuery query = run(QStringLiteral(
+    QSqlQuery &query = run(QStringLiteral(
         "Select Moudle_ID, Moudle_Name, Moudle_DocUrl from tabMoudle order by Moudle_ID desc"));
     while (query.next()) {
         auto course = std::make_unique<TKeCheng>();
@@ -21,7 +21,7 @@ void TDataModuleMain::GetKeChengInfo()
 void TDataModuleMain::GetZhangJIe(const QString &KeChengID, const QString &kind)
 {
     ZhangJieList.clear();
-    QSqlQuery query = run(QStringLiteral("Select Z_ID, Z_Name, M_ID, M_Type from tabZhangJie "
+    QSqlQuery &query = run(QStringLiteral("Select Z_ID, Z_Name, M_ID, M_Type from tabZhangJie "
                                          "where M_TYPE = :kind and M_ID = :M_ID order by Z_ID asc"),
                           {{":kind", kind}, {":M_ID", KeChengID}});
     while (query.next()) {
@@ -38,7 +38,7 @@ void TDataModuleMain::GetZhangJIe(const QString &KeChengID, const QString &kind)
 void TDataModuleMain::fillPageList(const QString &sql, QStringList &list, Binds binds)
 {
     list.clear();
-    QSqlQuery query = run(sql, binds);
+    QSqlQuery &query = run(sql, binds);
     while (query.next())
         list << query.value(0).toString() << query.value(1).toString() << query.value(2).toString();
 }
@@ -64,7 +64,7 @@ void TDataModuleMain::GetKeChengJiangYi(const QString &KeChengID, const QString 
 
 void TDataModuleMain::GetKeMuList()
 {
-    QSqlQuery query = run(QStringLiteral("Select P_ID, P_NAME, C_ID, C_NAME from tabKeMu order by P_ID, C_ID"));
+    QSqlQuery &query = run(QStringLiteral("Select P_ID, P_NAME, C_ID, C_NAME from tabKeMu order by P_ID, C_ID"));
     while (query.next()) {
         auto account = std::make_unique<TKeMu>();
         account->PKMID = query.value(0).toString();

@@ -82,7 +82,7 @@ void TDataModuleMain::SaveExam(const TSavedExam &exam)
              {":START_TIME", exam.StartTime.toString(Qt::ISODateWithMs)},
              {":USED_MSECS", exam.UsedMsecs},
              {":ITEM_INDEX", exam.ItemIndex}});
-        QSqlQuery insert = prepare(QStringLiteral(
+        QSqlQuery &insert = prepare(QStringLiteral(
             "insert into tabExamSaveItem(TEST_ID, POS, I_ID, KIND45, USER_ANSWER, USER_SCORE, COLOR_MARK, ITEM_MARK) "
             "values(:TEST_ID, :POS, :I_ID, :KIND45, :USER_ANSWER, :USER_SCORE, :COLOR_MARK, :ITEM_MARK)"));
         for (int pos = 0; pos < exam.records.size(); ++pos) {
@@ -106,9 +106,9 @@ bool TDataModuleMain::LoadSavedExam(TSavedExam &exam)
 {
     if (!ensureExamSaveTables())
         return false;
-    QSqlQuery head = run(QStringLiteral("select TEST_ID, KeChengID, KeChengName, ZhangJieID, ZhangJieName, LXMode, "
-                                        "START_TIME, USED_MSECS, ITEM_INDEX from tabExamSave "
-                                        "order by TEST_ID desc limit 1"));
+    QSqlQuery &head = run(QStringLiteral("select TEST_ID, KeChengID, KeChengName, ZhangJieID, ZhangJieName, LXMode, "
+                                         "START_TIME, USED_MSECS, ITEM_INDEX from tabExamSave "
+                                         "order by TEST_ID desc limit 1"));
     if (!head.next())
         return false;
     exam = TSavedExam();
@@ -121,9 +121,10 @@ bool TDataModuleMain::LoadSavedExam(TSavedExam &exam)
     exam.StartTime = QDateTime::fromString(head.value(6).toString(), Qt::ISODateWithMs);
     exam.UsedMsecs = head.value(7).toLongLong();
     exam.ItemIndex = head.value(8).toInt();
-    QSqlQuery rows = run(QStringLiteral("select I_ID, KIND45, USER_ANSWER, USER_SCORE, COLOR_MARK, ITEM_MARK "
-                                        "from tabExamSaveItem where TEST_ID = :TEST_ID order by POS"),
-                         {{":TEST_ID", exam.Test_ID}});
+    head.finish();
+    QSqlQuery &rows = run(QStringLiteral("select I_ID, KIND45, USER_ANSWER, USER_SCORE, COLOR_MARK, ITEM_MARK "
+                                         "from tabExamSaveItem where TEST_ID = :TEST_ID order by POS"),
+                          {{":TEST_ID", exam.Test_ID}});
     while (rows.next()) {
         TSavedRecord record;
         record.ItemID = rows.value(0).toString();
@@ -149,8 +150,9 @@ void TDataModuleMain::DeleteSavedExam()
 
 void TDataModuleMain::AddItemByID(const QString &ZhangJieID, const QString &ItemID)
 {
-    QSqlQuery query = run(QStringLiteral("Select %1 from tabItem where I_ID = :I_ID").arg(QuestionColumns),
-                          {{":I_ID", ItemID}});
+    QSqlQuery &query = run(QStringLiteral("Select %1 from tabItem where I_ID = :I_ID").arg(QuestionColumns),
+                           {{":I_ID", ItemID}});
     if (query.next())
         appendEntries(query, ZhangJieID, false);
+    query.finish();
 }

@@ -7,11 +7,19 @@
 
 namespace {
 
-// Column order of every question row; the essentials and wrong-question lists add Z_ID.
+// Column order of every question row; the essentials and wrong-question lists add the
+// chapter and its course, joined in (NamedFrom), rather than looked up entry by entry.
 const QString ItemColumns = QStringLiteral(
     "I_ID, I_TYPE, I_DETAL, I_A, I_B, I_C, I_D, I_E, I_F, I_ANSWER, I_ANSWER_DESC, I_MARK, I_FAV, "
     "I_SCORE, I_PIC");
-enum Col { cID, cType, cDetail, cA, cB, cC, cD, cE, cF, cAnswer, cDesc, cMark, cFav, cScore, cPic, cZID };
+const QString NamedColumns = ItemColumns + QStringLiteral(", i.Z_ID, z.Z_Name, z.M_ID, m.Moudle_Name, m.Moudle_ID");
+// A question's names count only when its chapter and the chapter's course are both found.
+const QString NamedJoins = QStringLiteral(
+    "left join tabZhangJie z on z.Z_ID = i.Z_ID left join tabMoudle m on m.Moudle_ID = z.M_ID");
+enum Col {
+    cID, cType, cDetail, cA, cB, cC, cD, cE, cF, cAnswer, cDesc, cMark, cFav, cScore, cPic,
+    cZID, cZName, cMID, cCourseName, cCourseFound
+};
 
 bool isPresent(const QString &option)
 {
@@ -53,15 +61,10 @@ TItem *TDataModuleMain::appendEntries(const QSqlQuery &row, const QString &zhang
     q.ColorMark = 3;
     q.kind45Index = 1;
 
-    if (withChapterNames) {
-        QSqlQuery names = run(QStringLiteral("Select Z_Name, M_ID, Moudle_Name from tabZhangJie, tabMoudle "
-                                             "where M_ID = Moudle_ID and Z_ID = :Z_ID"),
-                              {{":Z_ID", q.ZhangJieID}});
-        if (names.next()) {
-            q.ZhangJieName = names.value(0).toString();
-            q.KeChengID = names.value(1).toString();
-            q.KeChengName = names.value(2).toString();
-        }
+    if (withChapterNames && !row.value(cCourseFound).isNull()) {
+        q.ZhangJieName = row.value(cZName).toString();
+        q.KeChengID = row.value(cMID).toString();
+        q.KeChengName = row.value(cCourseName).toString();
     }
 
     const auto append = [](const TItem &entry) {
@@ -97,7 +100,7 @@ TItem *TDataModuleMain::appendEntries(const QSqlQuery &row, const QString &zhang
 
 void TDataModuleMain::appendCaseEntries(const TItem &question)
 {
-    QSqlQuery sub = run(QStringLiteral("Select EX_Subject, EX_No, EX_A, EX_B, EX_C, EX_D, EX_E, EX_F, "
+    QSqlQuery &sub = run(QStringLiteral("Select EX_Subject, EX_No, EX_A, EX_B, EX_C, EX_D, EX_E, EX_F, "
                                        "EX_ANSWER, EX_DES, EX_TYPE, EX_SCORE from tabExItem "
                                        "where I_ID = :I_ID order by EX_No"),
                         {{":I_ID", question.ItemID}});
@@ -123,30 +126,32 @@ void TDataModuleMain::AddItem(const QString &ZhangJieID, const QString &ItemKind
 {
     if (CNT <= 0)
         return;
-    QSqlQuery query;
+    QSqlQuery *query = nullptr;
     if (Rmd == 1) {
         // Draw the identifiers in random order through the index, then read just those rows.
-        query = run(QStringLiteral("Select %1 from (Select a.I_ID as pick, random() as r "
+        query = &run(QStringLiteral("Select %1 from (Select a.I_ID as pick, random() as r "
                                    "from tabZhangJie b join tabItem a on a.Z_ID = b.Z_ID "
                                    "where b.M_ID = :M_ID and a.I_TYPE = :I_TYPE order by r limit :CNT) p "
                                    "join tabItem on tabItem.I_ID = p.pick order by p.r")
                         .arg(ItemColumns),
                     {{":M_ID", ZhangJieID}, {":I_TYPE", ItemKind}, {":CNT", CNT}});
     } else {
-        query = run(QStringLiteral("Select %1 from tabItem where Z_ID = :Z_ID and I_TYPE = :I_TYPE "
+        query = &run(QStringLiteral("Select %1 from tabItem where Z_ID = :Z_ID and I_TYPE = :I_TYPE "
                                    "order by I_ID limit :CNT")
                         .arg(ItemColumns),
                     {{":Z_ID", ZhangJieID}, {":I_TYPE", ItemKind}, {":CNT", CNT}});
     }
-    while (query.next())
-        appendEntries(query, ZhangJieID, false);
+    while (query->next())
+        appendEntries(*query, ZhangJieID, false);
 }
 
 void TDataModuleMain::GetJHItemList()
 {
     ItemList.clear();
-    QSqlQuery query = run(QStringLiteral("Select %1, Z_ID from tabItem where I_FAV <> 0 order by rowid")
-                              .arg(ItemColumns));
+    // Through the index of flagged questions ("+" keeps the ordering from choosing a walk of
+    // the whole table in rowid order instead).
+    QSqlQuery &query = run(QStringLiteral("Select %1 from tabItem i %2 where I_FAV <> 0 order by +i.rowid")
+                               .arg(NamedColumns, NamedJoins));
     while (query.next())
         appendEntries(query, query.value(cZID).toString(), true);
 }
@@ -156,12 +161,13 @@ void TDataModuleMain::GetCTItemList(const QString &CT_Start)
     ItemList.clear();
     // A question comes once per day it was logged, in the order the days were first logged;
     // rows repeated within a day (older banks wrote one per wrong entry) count once.
-    QSqlQuery query = run(QStringLiteral("Select %1, Z_ID from (Select ERR_I_ID, min(rowid) as first "
-                                         "from tabErrItemHisLog where ERR_DATE >= :ERR_DATE "
-                                         "group by ERR_DATE, ERR_I_ID) l join tabItem on I_ID = l.ERR_I_ID "
-                                         "order by l.first")
-                              .arg(ItemColumns),
-                          {{":ERR_DATE", CT_Start}});
+    // Driven from the log of the period (cross join: the log first), not from the questions.
+    QSqlQuery &query = run(QStringLiteral("Select %1 from (Select ERR_I_ID, min(rowid) as first "
+                                          "from tabErrItemHisLog where ERR_DATE >= :ERR_DATE "
+                                          "group by ERR_DATE, ERR_I_ID) l cross join tabItem i on i.I_ID = l.ERR_I_ID "
+                                          "%2 order by l.first")
+                               .arg(NamedColumns, NamedJoins),
+                           {{":ERR_DATE", CT_Start}});
     while (query.next())
         appendEntries(query, query.value(cZID).toString(), true);
 }
@@ -194,7 +200,7 @@ void TDataModuleMain::GetItemCnt(const QString &KeCheng_ID, const QString &Zhang
 {
     Q_UNUSED(KeCheng_ID);
     Q_UNUSED(ZongCnt); // callers add the total up themselves
-    QSqlQuery query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem where Z_ID = :Z_ID "
+    QSqlQuery &query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem where Z_ID = :Z_ID "
                                          "group by I_TYPE"),
                           {{":Z_ID", ZhangJie_ID}});
     countByType(query, DanCnt, DuoCnt, PanCnt, FenCnt);
@@ -202,8 +208,8 @@ void TDataModuleMain::GetItemCnt(const QString &KeCheng_ID, const QString &Zhang
 
 void TDataModuleMain::GetJHItemCnt(int &ZongCnt, int &DanCnt, int &DuoCnt, int &PanCnt, int &FenCnt)
 {
-    QSqlQuery query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem where I_FAV <> 0 "
-                                         "group by I_TYPE"));
+    QSqlQuery &query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem where I_FAV <> 0 "
+                                          "group by I_TYPE"));
     countByType(query, DanCnt, DuoCnt, PanCnt, FenCnt);
     ZongCnt = DanCnt + DuoCnt + PanCnt + FenCnt;
 }
@@ -212,10 +218,11 @@ void TDataModuleMain::GetCTItemCnt(int &ZongCnt, int &DanCnt, int &DuoCnt, int &
                                    const QString &StarStr)
 {
     // Counted as the list loads them: once per question and day.
-    QSqlQuery query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from tabItem join "
-                                         "(Select distinct ERR_DATE, ERR_I_ID from tabErrItemHisLog "
-                                         "where ERR_DATE >= :ERR_DATE) l on I_ID = l.ERR_I_ID group by I_TYPE"),
-                          {{":ERR_DATE", StarStr}});
+    QSqlQuery &query = run(QStringLiteral("Select I_TYPE, count(*) as cnt from "
+                                          "(Select distinct ERR_DATE, ERR_I_ID from tabErrItemHisLog "
+                                          "where ERR_DATE >= :ERR_DATE) l cross join tabItem on I_ID = l.ERR_I_ID "
+                                          "group by I_TYPE"),
+                           {{":ERR_DATE", StarStr}});
     countByType(query, DanCnt, DuoCnt, PanCnt, FenCnt);
     ZongCnt = DanCnt + DuoCnt + PanCnt + FenCnt;
 }

@@ -5,6 +5,9 @@
 #include "platform/Clock.h"
 
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
 
 namespace {
 
@@ -13,9 +16,14 @@ template <typename Pred>
 QStringList questionsWhere(Pred pred)
 {
     QStringList ids;
-    for (int i = 0; i < ItemList.count(); ++i)
-        if (pred(*ItemList[i]) && !ids.contains(ItemList[i]->ItemID))
-            ids << ItemList[i]->ItemID;
+    QSet<QString> seen;
+    for (int i = 0; i < ItemList.count(); ++i) {
+        const QString &id = ItemList[i]->ItemID;
+        if (pred(*ItemList[i]) && !seen.contains(id)) {
+            seen.insert(id);
+            ids << id;
+        }
+    }
     return ids;
 }
 
@@ -23,20 +31,33 @@ QStringList questionsWhere(Pred pred)
 
 void TDataModuleMain::UpdateFav()
 {
-    inTransaction([this] {
-        // The flag belongs to the question: every entry of one question carries the same
-        // value, so the last one speaks for all. Unchanged flags are not rewritten.
-        QHash<QString, bool> flags;
-        QStringList order;
-        for (int i = 0; i < ItemList.count(); ++i) {
-            const TItem *entry = ItemList[i];
-            if (!flags.contains(entry->ItemID))
-                order << entry->ItemID;
-            flags.insert(entry->ItemID, entry->ItemFav);
+    // The flag belongs to the question: every entry of one question carries the same value,
+    // so the last one speaks for all.
+    QHash<QString, bool> flags;
+    QStringList order;
+    for (int i = 0; i < ItemList.count(); ++i) {
+        const TItem *entry = ItemList[i];
+        if (!flags.contains(entry->ItemID))
+            order << entry->ItemID;
+        flags.insert(entry->ItemID, entry->ItemFav);
+    }
+    if (order.isEmpty())
+        return;
+    inTransaction([&] {
+        // The run's flags as the bank holds them, in one read; only those that differ are
+        // written, so a run that changed two flags writes two rows, not a thousand.
+        QSqlQuery &stored = run(QStringLiteral("select I_ID, I_FAV from tabItem "
+                                               "where I_ID in (select value from json_each(:ids))"),
+                                {{":ids", QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(order))
+                                                                .toJson(QJsonDocument::Compact))}});
+        QStringList changed;
+        while (stored.next()) {
+            const QString id = stored.value(0).toString();
+            if (stored.value(1).isNull() || (stored.value(1).toInt() != 0) != flags.value(id))
+                changed << id;
         }
-        QSqlQuery update = prepare(QStringLiteral(
-            "update tabItem set I_FAV = :I_FAV where I_ID = :I_ID and I_FAV is not :I_FAV"));
-        for (const QString &id : order) {
+        QSqlQuery &update = prepare(QStringLiteral("update tabItem set I_FAV = :I_FAV where I_ID = :I_ID"));
+        for (const QString &id : std::as_const(changed)) {
             update.bindValue(QStringLiteral(":I_FAV"), flags.value(id) ? 1 : 0);
             update.bindValue(QStringLiteral(":I_ID"), id);
             exec(update);
@@ -54,12 +75,25 @@ void TDataModuleMain::LogErrItem()
         return;
     const QString today = Clock::now().toString(QStringLiteral("yyyyMMdd"));
     inTransaction([&] {
-        QSqlQuery remove = prepare(QStringLiteral(
+        // Today's rows, read at once: a question with its one row today keeps it; one with
+        // several (older banks wrote a row per wrong entry) gets one in their place.
+        QHash<QString, int> logged;
+        QSqlQuery &todays = run(QStringLiteral("select ERR_I_ID, count(*) from tabErrItemHisLog "
+                                               "where ERR_DATE = :ERR_DATE group by ERR_I_ID"),
+                                {{":ERR_DATE", today}});
+        while (todays.next())
+            logged.insert(todays.value(0).toString(), todays.value(1).toInt());
+        QSqlQuery &remove = prepare(QStringLiteral(
             "delete from tabErrItemHisLog where ERR_DATE = :ERR_DATE and ERR_I_ID = :ERR_I_ID"));
-        QSqlQuery insert = prepare(QStringLiteral(
+        QSqlQuery &insert = prepare(QStringLiteral(
             "insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values(:ERR_DATE, :ERR_I_ID)"));
         for (const QString &id : wrong) {
+            const int rows = logged.value(id);
+            if (rows == 1)
+                continue;
             for (QSqlQuery *statement : {&remove, &insert}) {
+                if (statement == &remove && rows == 0)
+                    continue;
                 statement->bindValue(QStringLiteral(":ERR_DATE"), today);
                 statement->bindValue(QStringLiteral(":ERR_I_ID"), id);
                 exec(*statement);
@@ -95,7 +129,7 @@ void TDataModuleMain::InsertTestInfo(const QString &t_id, const QString &t_true,
 
 void TDataModuleMain::GetXueXiLog()
 {
-    QSqlQuery query = run(QStringLiteral("select TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, "
+    QSqlQuery &query = run(QStringLiteral("select TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, "
                                          "TEST_TIME, TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie "
                                          "from tabTestHis order by TEST_ID desc"));
     while (query.next()) {

@@ -1,5 +1,7 @@
 -- The question bank and the learner's records. Texts are TEXT, yes/no flags INTEGER 0/1.
--- Columns marked enciphered hold cipher texts of the content cipher.
+-- Columns marked enciphered hold cipher texts of the content cipher. The program adds any
+-- index below that a bank made before it lacks (each begins a line). No semicolons in comments:
+-- the bank tool splits statements at them.
 CREATE TABLE tabMoudle (
     Moudle_ID     TEXT PRIMARY KEY,
     Moudle_Name   TEXT,
@@ -32,6 +34,8 @@ CREATE TABLE tabItem (
     I_PIC         TEXT
 );
 CREATE INDEX idxItemChapter ON tabItem (Z_ID, I_TYPE, I_ID);
+-- The essentials are counted and listed through the few flagged questions, not the whole table.
+CREATE INDEX idxItemFav ON tabItem (I_TYPE) WHERE I_FAV <> 0;
 CREATE TABLE tabExItem (
     I_ID       TEXT,
     EX_No      INTEGER,
@@ -77,7 +81,9 @@ CREATE TABLE tabErrItemHisLog (
     ERR_DATE TEXT,                    -- "yyyyMMdd", compared as text
     ERR_I_ID TEXT
 );
-CREATE INDEX idxErrLog ON tabErrItemHisLog (ERR_I_ID, ERR_DATE);
+-- The wrong-question reviews read the log of a period, and a run's end today's rows, by day.
+-- (It replaces idxErrLog, on question and day, whose every new row landed somewhere else.)
+CREATE INDEX idxErrLogDay ON tabErrItemHisLog (ERR_DATE, ERR_I_ID);
 CREATE TABLE tabTestHis (
     TEST_ID       TEXT PRIMARY KEY,   -- start of the run, "yyyyMMddhhmmss"
     TEST_TRUE     TEXT,

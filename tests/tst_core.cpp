@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -339,8 +340,10 @@ private slots:
                 TestApp::standardBank(bank);
                 if (kind == "notable")
                     bank.execute("drop table tabHelp");
-                else
+                else {
+                    bank.execute("drop index idxItemFav"); // an index on it would keep the column
                     bank.execute("alter table tabItem drop column I_FAV");
+                }
                 bank.commit();
             }
             QFile f(file);
@@ -427,6 +430,21 @@ private slots:
         TestApp fine;
         QCOMPARE(RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), fine.dir(), false), 0);
         QVERIFY(MessageBox::shown().isEmpty());
+    }
+
+    // Start-up loads Qt's own Chinese texts: standard buttons read 是/否, 确定/取消.
+    void standardButtonsInChinese()
+    {
+        TestApp app;
+        QCOMPARE(RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), app.dir(), false), 0);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("确认结束"), QStringLiteral("结束本次练习吗？"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+        const auto text = [&](QMessageBox::StandardButton b) { return box.button(b)->text().remove(QLatin1Char('&')); };
+        QVERIFY2(text(QMessageBox::Yes).startsWith(QStringLiteral("是")), qPrintable(text(QMessageBox::Yes)));
+        QVERIFY2(text(QMessageBox::No).startsWith(QStringLiteral("否")), qPrintable(text(QMessageBox::No)));
+        QVERIFY2(text(QMessageBox::Ok).startsWith(QStringLiteral("确定")), qPrintable(text(QMessageBox::Ok)));
+        QVERIFY2(text(QMessageBox::Cancel).startsWith(QStringLiteral("取消")), qPrintable(text(QMessageBox::Cancel)));
+        QCOMPARE(box.windowTitle(), QStringLiteral("确认结束"));
     }
 };
 

@@ -192,25 +192,48 @@ void TestMain::browserButtonsKeepView_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opens"); // whether the default browser could be opened
 
-    QTest::newRow("home page") << "SpeedButton1" << "https://acctprep.example.org/";
-    QTest::newRow("question board") << "SpeedButton7" << "https://acctprep.example.org/user/myquestion.html";
+    QTest::newRow("home page") << "SpeedButton1" << "https://acctprep.example.org/" << true;
+    QTest::newRow("question board") << "SpeedButton7" << "https://acctprep.example.org/user/myquestion.html" << true;
+    QTest::newRow("home page, no browser") << "SpeedButton1" << "https://acctprep.example.org/" << false;
+    QTest::newRow("question board, no browser")
+        << "SpeedButton7" << "https://acctprep.example.org/user/myquestion.html" << false;
 }
 
 void TestMain::browserButtonsKeepView()
 {
     QFETCH(QString, button);
     QFETCH(QString, address);
+    QFETCH(bool, opens);
 
     TestApp app;
     QVERIFY(writePictures(app.dir()));
     TMainForm form(app.dm());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    // No top-bar button looks chosen when the window opens.
+    QVERIFY(!qobject_cast<QToolButton *>(QApplication::focusWidget()));
     form.SpeedButton9->click();
+    auto *b = form.findChild<QToolButton *>(button);
+    b->setAttribute(Qt::WA_UnderMouse, true); // the pointer is on it
 
-    form.findChild<QToolButton *>(button)->click();
+    Browser::setNextResult(opens);
+    QTest::mouseClick(b, Qt::LeftButton);
 
     QCOMPARE(form.currentView(), form.PanelHelp);
     QCOMPARE(Browser::opened(), QStringList{address});
+    QVERIFY(!b->hasFocus());
+    if (opens) {
+        QVERIFY(MessageBox::shown().isEmpty());
+        return;
+    }
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().at(0).caption, QStringLiteral("提示"));
+    QVERIFY2(MessageBox::shown().at(0).text.contains(address), qPrintable(MessageBox::shown().at(0).text));
+    QVERIFY(MessageBox::shown().at(0).text.contains(QStringLiteral("无法打开默认浏览器")));
+    // The button of the page that did not open is not left highlighted.
+    QVERIFY(!b->testAttribute(Qt::WA_UnderMouse));
 }
 
 void TestMain::guideTwiceReusesButtons()

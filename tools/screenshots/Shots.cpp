@@ -1,5 +1,7 @@
 #include "Shots.h"
 
+#include "platform/WebView.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -7,8 +9,6 @@
 #include <QList>
 #include <QPixmap>
 #include <QTimer>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <QWidget>
 
 #include <algorithm>
@@ -59,8 +59,8 @@ void settle(QWidget *root)
     // Pages load on their own; a page that never finishes is grabbed as it stands.
     QElapsedTimer clock;
     clock.start();
-    for (QWebEngineView *view : root->findChildren<QWebEngineView *>()) {
-        while (view->isVisible() && view->page()->isLoading() && clock.elapsed() < 20000)
+    for (WebView *view : root->findChildren<WebView *>()) {
+        while (view->isVisible() && view->isLoading() && clock.elapsed() < 20000)
             wait(100);
     }
     wait(700);

@@ -5,6 +5,7 @@
 #include "core/UnitDefine.h"
 #include "platform/Browser.h"
 #include "platform/MessageBox.h"
+#include "platform/Translations.h"
 #include "store/UnitDM.h"
 #include "ui/exam/UnitKaoShi.h"
 #include "ui/main/UnitMain.h"
@@ -20,16 +21,12 @@
 #include <cstdio>
 #include <exception>
 
-#include <unistd.h>
-
 int main(int argc, char *argv[])
 {
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    Translations::install();
 
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 3) {
@@ -58,6 +55,8 @@ int main(int argc, char *argv[])
     }
 
     ApplicationDir = appDir;
+    // The web view plugin lives in the application directory, beside the program.
+    QCoreApplication::addLibraryPath(appDir);
     // No box may wait for a click and no browser may open; what would have shown is reported.
     MessageBox::setTestMode(true);
     Browser::setTestMode(true);

@@ -4,6 +4,7 @@
 #include "core/UnitDefine.h"
 #include "ui/login/UnitLoginSet.h"
 #include "platform/Browser.h"
+#include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "core/AppPath.h"
 #include "ui/Controls.h"
@@ -125,6 +126,10 @@ void TMainForm::buildShell()
         topLayout->addWidget(button);
         *b.button = button;
     }
+    // The two buttons that hand a page to the browser change no view: a click leaves the focus
+    // where it was, so that neither looks like the page in front (Tab still reaches them).
+    for (QToolButton *button : {SpeedButton1, SpeedButton7})
+        button->setFocusPolicy(Qt::TabFocus);
     topLayout->addStretch(1);
     centralLayout->addWidget(PanelTop);
 
@@ -172,6 +177,9 @@ void TMainForm::FormCreate()
         seQieHuanMiaoShu->setValue(500);
     CreateGlobalLists();
     bringToFront(PanelMain);
+    // The start picture holds the focus when the window opens; the first button in the Tab
+    // order, "官网首页", would otherwise look chosen though no page of it is open.
+    PanelMain->setFocus();
     // The product title names the main window only. As the application's display name it
     // would be appended to every dialog and message box title.
     QGuiApplication::setApplicationName(QStringLiteral("AcctPrep"));
@@ -209,9 +217,21 @@ void TMainForm::bringToFront(QWidget *view)
 
 QWidget *TMainForm::currentView() const { return Content->currentWidget(); }
 
-void TMainForm::SpeedButton1Click() { Browser::open(HomePage); }
+void TMainForm::SpeedButton1Click() { openInBrowser(SpeedButton1, HomePage); }
 
-void TMainForm::SpeedButton7Click() { Browser::open(QuestionBoard); }
+void TMainForm::SpeedButton7Click() { openInBrowser(SpeedButton7, QuestionBoard); }
+
+void TMainForm::openInBrowser(QToolButton *button, const QString &address)
+{
+    if (Browser::open(address))
+        return;
+    MessageBox::information(this, QStringLiteral("提示"),
+                            QStringLiteral("无法打开默认浏览器。请在浏览器中打开以下地址：\n%1").arg(address));
+    // Nothing opened: the button must not stay raised as if its page were showing. The message
+    // box took the pointer, so no leave event came to clear the hover.
+    button->setAttribute(Qt::WA_UnderMouse, false);
+    button->update();
+}
 
 void TMainForm::sbLoginSetClick()
 {

@@ -210,6 +210,7 @@ private:
     // Brings a view of the content area to the front.
     void bringToFront(QWidget *view);
     // Opens a page-list view (guide or help): landing page, list reload, buttons.
+    void openInBrowser(QToolButton *button, const QString &address);
     void openPageList(QWidget *panel, WebView *view, const QString &landing, void (TDataModuleMain::*load)(),
                       const QStringList &list, QGroupBox *box, const QString &prefix, int firstTop,
                       void (TMainForm::*click)(QToolButton *));
