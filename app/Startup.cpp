@@ -138,12 +138,15 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     }
     // Made as soon as the main window is on the screen rather than before it: they take as long
     // again as the main window, and no click of the learner is handled before they exist.
-    new AfterFirstPaint(&mainForm, makeWindows);
+    // An exam the last run left unfinished is offered then, once the exam window exists to
+    // take it up.
+    new AfterFirstPaint(&mainForm, [&] {
+        makeWindows();
+        mainForm.offerSavedExam();
+    });
     // Installed after, so that its report of the first paint comes before the windows are made.
     QuitAtFirstPaintIfAsked(&mainForm);
     splash.reset();
     mainForm.show();
-    // An exam the last run left unfinished is offered once the window is up.
-    QTimer::singleShot(0, &mainForm, &TMainForm::offerSavedExam);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // An exam kept in the bank as it is answered, through the real main and exam windows: what a
 // crash leaves is read back by a second run of the windows on a copy of the bank taken while
 // the exam was open, and resumed there.
+#include "app/Startup.h"
 #include "core/UnitDefine.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -13,7 +14,9 @@
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/UnitKaoShi.h"
 #include "ui/main/UnitMain.h"
+#include "ui/practice/UnitZhangJie.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -187,6 +190,7 @@ private slots:
     void answersComeBackAfterACrash();
     void decliningTheResume_data();
     void decliningTheResume();
+    void startUpOffersTheSavedExam();
     void handInAndLeavingEndTheSavedExam_data();
     void handInAndLeavingEndTheSavedExam();
     void oneWritePerBurst();
@@ -369,6 +373,47 @@ void TestExamSave::decliningTheResume()
     second.main.offerSavedExam();
     QCOMPARE(shown, discard ? 0 : 1);
     QCOMPARE(MessageBox::shown().size(), discard ? 0 : 1);
+}
+
+// The program's own start, event loop and all, offers the exam once its windows are up.
+void TestExamSave::startUpOffersTheSavedExam()
+{
+    TestApp app(saveBank);
+    QTemporaryDir dir;
+    QString image;
+    {
+        Run first(app.databaseFile());
+        first.sit(false, [&] {
+            first.enter();
+            first.tick(0, QStringLiteral("A"));
+            QCoreApplication::processEvents();
+            image = crashImage(app, dir);
+        });
+    }
+    QVERIFY(QFile::remove(app.databaseFile()));
+    QVERIFY(QFile::copy(image, app.databaseFile()));
+
+    // Declined and kept, so that the program's event loop is not left for an exam window.
+    MessageBox::setNextAnswer(QMessageBox::No);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    QTimer watch;
+    QElapsedTimer waited;
+    waited.start();
+    connect(&watch, &QTimer::timeout, [&] {
+        if (MessageBox::shown().size() >= 2 || waited.elapsed() > 60000)
+            QCoreApplication::quit();
+    });
+    watch.start(20);
+    QCOMPARE(RunAcctPrep(*qobject_cast<QApplication *>(QCoreApplication::instance()), app.dir(), true), 0);
+    frmKaoShi = nullptr;
+    frmZhangJie = nullptr;
+    MainForm = nullptr;
+
+    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::shown().at(0).caption, QStringLiteral("继续考试"));
+    QCOMPARE(MessageBox::shown().at(1).caption, QStringLiteral("放弃考试"));
+    Run after(app.databaseFile());
+    QCOMPARE(after.count(QStringLiteral("tabExamSave")), 1);
 }
 
 void TestExamSave::handInAndLeavingEndTheSavedExam_data()
