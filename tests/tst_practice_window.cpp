@@ -8,6 +8,7 @@
 #include "tests/fixtures/TestBank.h"
 #include "ui/WrapCheckBox.h"
 #include "ui/entry/EntryPanels.h"
+#include "ui/practice/OptionOrder.h"
 #include "ui/practice/UnitZhangJie.h"
 
 #include <QApplication>
@@ -151,7 +152,12 @@ private slots:
     void marksAndEssentialFlags();
     void essentialFlagBelongsToTheQuestion_data();
     void essentialFlagBelongsToTheQuestion();
+    void randomOrder_data();
     void randomOrder();
+    void pinnedOptionsKeepTheirPlace_data();
+    void pinnedOptionsKeepTheirPlace();
+    void explanationNoteForShuffledLetters_data();
+    void explanationNoteForShuffledLetters();
     void caseSubQuestionAnsweredLikeAChoice();
     void calculationAnsweredInItsPanels();
     void reviewsShowRightAndWrong();
@@ -525,12 +531,28 @@ void TestPracticeWindow::essentialFlagBelongsToTheQuestion()
     QCOMPARE(app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = '0201-008'")).toInt(), 0);
 }
 
+void TestPracticeWindow::randomOrder_data()
+{
+    QTest::addColumn<QString>("chapter");
+    QTest::addColumn<QList<int>>("counts"); // single, multiple, true/false, analysis
+    // 0201 holds the calculation 0201-008 with sub-questions 1, 2 and 4; 0101 the case 0101-003.
+    QTest::newRow("chapter with a calculation") << QStringLiteral("0201") << QList<int>{3, 2, 2, 1};
+    QTest::newRow("chapter with a case") << QStringLiteral("0101") << QList<int>{2, 0, 0, 1};
+}
+
 void TestPracticeWindow::randomOrder()
 {
+    QFETCH(QString, chapter);
+    QFETCH(QList<int>, counts);
     TestApp app;
     TfrmZhangJie w(app.dm());
+    const auto start = [&] { startChapter(w, chapter, counts[0], counts[1], counts[2], counts[3]); };
+    start();
+    QList<QPair<QString, int>> bankEntries;
+    for (int i = 0; i < ItemList.count(); ++i)
+        bankEntries << qMakePair(ItemList[i]->ItemID, ItemList[i]->kind45Index);
     w.RandomOrder = true;
-    startChapter(w);
+    start();
     const QStringList bankOrder = [] {
         QStringList ids = listIds();
         std::sort(ids.begin(), ids.end());
@@ -538,7 +560,7 @@ void TestPracticeWindow::randomOrder()
     }();
     QSet<QString> orders, optionOrders;
     for (int run = 0; run < 30; ++run) {
-        startChapter(w);
+        start();
         QStringList ids = listIds();
         orders.insert(ids.join(QLatin1Char(',')));
         // Every question once, types in their order, a question's entries together and in order.
@@ -547,10 +569,13 @@ void TestPracticeWindow::randomOrder()
         QCOMPARE(sorted, bankOrder);
         for (int i = 1; i < ItemList.count(); ++i)
             QVERIFY(ItemList[i - 1]->ItemType <= ItemList[i]->ItemType);
-        const int calc = ids.indexOf(QStringLiteral("0201-008"));
-        QCOMPARE((QList<int>{ItemList[calc]->kind45Index, ItemList[calc + 1]->kind45Index,
-                             ItemList[calc + 2]->kind45Index}),
-                 (QList<int>{1, 2, 4}));
+        // A calculation's or case's entries follow one another in the bank's order.
+        for (int i = 0; i < ItemList.count(); ++i) {
+            const int first = ids.indexOf(ItemList[i]->ItemID);
+            const int inBank = bankEntries.indexOf(qMakePair(ItemList[i]->ItemID, ItemList[i]->kind45Index));
+            const int bankFirst = bankEntries.indexOf(qMakePair(ItemList[first]->ItemID, ItemList[first]->kind45Index));
+            QCOMPARE(i - first, inBank - bankFirst);
+        }
 
         for (int i = 0; i < ItemList.count(); ++i) {
             TItem *entry = ItemList[i];
@@ -604,6 +629,74 @@ void TestPracticeWindow::randomOrder()
     // A box that says random must not give the bank's order every time.
     QVERIFY(orders.size() > 1);
     QVERIFY(optionOrders.size() > 7);
+}
+
+void TestPracticeWindow::pinnedOptionsKeepTheirPlace_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("pinnedAt"); // per box: the bank letter it must always show, or '.'
+    QTest::newRow("以上 last") << QStringList{"甲", "乙", "丙", "以上都对"} << QStringLiteral("...D");
+    QTest::newRow("上述 in the middle") << QStringList{"甲", "上述说法都不对", "乙", "丙"} << QStringLiteral(".B..");
+    QTest::newRow("after a missing option") << QStringList{"甲", "-", "乙", "以上都不对"} << QStringLiteral("..D");
+    QTest::newRow("none pinned") << QStringList{"甲", "乙", "丙", "丁"} << QStringLiteral("....");
+}
+
+void TestPracticeWindow::pinnedOptionsKeepTheirPlace()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, pinnedAt);
+    TItem entry;
+    entry.ItemA = options.value(0);
+    entry.ItemB = options.value(1);
+    entry.ItemC = options.value(2);
+    entry.ItemD = options.value(3);
+    QString present;
+    for (int i = 0; i < options.size(); ++i)
+        if (options[i] != QLatin1String("-"))
+            present += kLetters.at(i);
+    QRandomGenerator random(7);
+    QSet<QString> orders;
+    for (int draw = 0; draw < 50; ++draw) {
+        const QString order = OptionOrder::shuffled(entry, random);
+        const QString shown = order.left(present.size());
+        QString sorted = shown;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, present); // every present option once, in the first boxes
+        QCOMPARE(order.mid(present.size()).trimmed(), QString());
+        for (int box = 0; box < pinnedAt.size(); ++box)
+            if (pinnedAt.at(box) != QLatin1Char('.'))
+                QCOMPARE(shown.at(box), pinnedAt.at(box));
+        orders.insert(order);
+    }
+    QVERIFY(orders.size() > 1);
+}
+
+void TestPracticeWindow::explanationNoteForShuffledLetters_data()
+{
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("explanation");
+    QTest::addColumn<QString>("note");
+    const QString moved = QStringLiteral("BADC  ");
+    QTest::newRow("letters named, order moved")
+        << moved << QStringLiteral("选项A正确，C错误。")
+        << QStringLiteral("（本题选项已随机排列，解析中的选项字母指原题顺序：原A＝现B，原B＝现A，原C＝现D，原D＝现C）");
+    QTest::newRow("bank order") << OptionOrder::Identity << QStringLiteral("选项A正确。") << QString();
+    QTest::newRow("no letter named") << moved << QStringLiteral("见教材第三章。") << QString();
+    QTest::newRow("letters inside a word") << moved << QStringLiteral("ABC公司于2024年成立。") << QString();
+}
+
+void TestPracticeWindow::explanationNoteForShuffledLetters()
+{
+    QFETCH(QString, order);
+    QFETCH(QString, explanation);
+    QFETCH(QString, note);
+    TItem entry;
+    entry.ItemA = QStringLiteral("甲");
+    entry.ItemB = QStringLiteral("乙");
+    entry.ItemC = QStringLiteral("丙");
+    entry.ItemD = QStringLiteral("丁");
+    entry.ItemDesc = explanation;
+    QCOMPARE(OptionOrder::note(order, entry), note);
 }
 
 void TestPracticeWindow::caseSubQuestionAnsweredLikeAChoice()
