@@ -424,13 +424,16 @@ void TestExamHandIn::failedWriteKeepsTheExam()
                                 "begin select raise(abort, 'disk full'); end"));
     bool open = false;
     QString answerAfter;
+    QStringList failedCaptions;
     const int result = e.run([&] {
         e.window.Label12Click();
-        answerNext({QMessageBox::Yes, QMessageBox::Yes});
+        // Both confirmations, the error, and No to handing in without the record.
+        answerNext({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok, QMessageBox::No});
         e.window.sbEndExClick();
         open = e.window.isVisible();
         QVERIFY(e.window.Timer1->isActive());
         answerAfter = ItemList[0]->UserAnswer;
+        failedCaptions = captions();
         // The store is back: the next hand-in stores the exam whole.
         e.app.scalar(QStringLiteral("drop trigger refuse"));
         MessageBox::clearShown();
@@ -438,6 +441,7 @@ void TestExamHandIn::failedWriteKeepsTheExam()
         e.window.sbEndExClick();
     });
     QVERIFY(open);
+    QCOMPARE(failedCaptions, (QStringList{"待查确认", "交卷确认", "错误", "成绩未保存"}));
     QCOMPARE(answerAfter, QStringLiteral("A"));
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(captions(), (QStringList{"待查确认", "交卷确认"}));

@@ -218,6 +218,7 @@ private slots:
     void reviewButtons_data();
     void reviewButtons();
     void redoIsANewTimedAttempt();
+    void handedInThoughNotStored();
     void wholeExam();
 };
 
@@ -340,6 +341,48 @@ void TestExamResult::reviewButtons()
     QCOMPARE(v.history(), history);
     for (int i = 0; i < answers.size(); ++i)
         QCOMPARE(ItemList[i]->UserAnswer, answers[i]);
+}
+
+// A bank that will not take the history row must not hold the candidate in the exam: asked,
+// they hand in, see the score marked as not kept, and the exam is not offered again.
+void TestExamResult::handedInThoughNotStored()
+{
+    Views v;
+    v.app.scalar(QStringLiteral("create trigger refuse before insert on tabTestHis "
+                                "begin select raise(abort, 'disk full'); end"));
+    v.choosePaper(QStringLiteral("财经法规与会计职业道德"), QStringLiteral("法规试卷"));
+    v.sit([&] {
+        v.enter();
+        v.tick(0, QStringLiteral("A"));
+        v.tick(1, QStringLiteral("A"));
+        Clock::advance(600);
+        for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Yes})
+            MessageBox::setNextAnswer(b);
+        QTest::mouseClick(v.window.sbEndEx, Qt::LeftButton);
+    });
+    QStringList captions;
+    for (const MessageBox::Shown &box : MessageBox::shown())
+        captions << box.caption;
+    QCOMPARE(captions, (QStringList{"待查确认", "交卷确认", "错误", "成绩未保存"}));
+    QVERIFY(MessageBox::shown().last().text.contains(QStringLiteral("这次成绩不记入学习记录")));
+    QVERIFY(!v.window.isVisible());
+    QCOMPARE(v.main.KaoShiArea->currentWidget(), v.main.gbKaoShi);
+    QCOMPARE(v.main.lblKaoShiDeFen->text(), QStringLiteral("您本次得分：1.00分（未记入学习记录）"));
+    QCOMPARE(v.main.lblKaoShiDui->text(), QStringLiteral("正确题数：1小题"));
+    QVERIFY(v.history().isEmpty());
+    QCOMPARE(v.app.scalar(QStringLiteral("select count(*) from tabExamSave")).toInt(), 0);
+
+    // The next attempt is stored and says nothing of the kind.
+    v.app.scalar(QStringLiteral("drop trigger refuse"));
+    MessageBox::clearShown();
+    Modal::setHandler([&](QDialog *) {
+        v.tick(0, QStringLiteral("A"));
+        v.handIn();
+    });
+    v.main.findChild<QToolButton *>(QStringLiteral("SpeedButton19"))->click();
+    Modal::clearHandler();
+    QCOMPARE(v.history().size(), 1);
+    QCOMPARE(v.main.lblKaoShiDeFen->text(), QStringLiteral("您本次得分：1.00分"));
 }
 
 void TestExamResult::redoIsANewTimedAttempt()

@@ -61,6 +61,8 @@ public:
     // holds each sub-question of an analysis question as a record of its own).
     QString TimeUsed;
     int QuestionCnt = 0;
+    // False when the candidate handed in although the history row could not be written.
+    bool ResultStored = true;
 
     // The reviews after a hand-in ("view", "error", "right", "notfinish"): the paper is shown,
     // no answer is taken and the way out writes nothing.

@@ -75,6 +75,7 @@ void TfrmKaoShi::cbABCDEFClick(QCheckBox *sender)
 
 void TfrmKaoShi::startCountdown()
 {
+    ResultStored = true;
     m_warned = false;
     m_timeUp = false;
     const qint64 left = std::min(ExamMsecs, ExamMsecs - StartTime.msecsTo(Clock::now()));
@@ -220,10 +221,25 @@ void TfrmKaoShi::handIn(bool confirm)
         });
     });
     if (!stored) {
-        goOn();
-        return;
+        // Kept open so that a later hand-in can store it; but a bank that cannot be written
+        // must not hold the candidate in the borderless exam window for ever.
+        if (!MessageBox::question(this, QStringLiteral("成绩未保存"),
+                                  QStringLiteral("本次考试的成绩未能保存到学习记录中。\n\n"
+                                                 "选“是”：仍然交卷并查看成绩，这次成绩不记入学习记录；\n"
+                                                 "选“否”：留在考场，答案都在，稍后可以再次交卷。"))) {
+            goOn();
+            return;
+        }
+        // Handed in is handed in: the exam is not offered again at the next start.
+        if (m_saving) {
+            try {
+                m_dm->DeleteSavedExam();
+            } catch (const std::exception &) {
+            }
+        }
     }
     stopSaving(false);
+    ResultStored = stored;
     YiLianXiCnt = tally.answered;
     WeiLianXiCnt = tally.unanswered;
     ZhengQueCnt = tally.right;

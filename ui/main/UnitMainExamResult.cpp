@@ -47,7 +47,8 @@ void TMainForm::ShowResultKS()
     lblKaoShiDui->setText(QStringLiteral("正确题数：%1").arg(f->ZhengQueCnt) + unit);
     lblKaoShiCuo->setText(QStringLiteral("错误题数：%1").arg(f->CuoWuCnt) + unit);
     lblKaoShiManFen->setText(QStringLiteral("满分：") + points(f->ManFen) + QStringLiteral("分"));
-    lblKaoShiDeFen->setText(QStringLiteral("您本次得分：") + points(f->DeFen) + QStringLiteral("分"));
+    lblKaoShiDeFen->setText(QStringLiteral("您本次得分：") + points(f->DeFen) + QStringLiteral("分")
+                            + (f->ResultStored ? QString() : QStringLiteral("（未记入学习记录）")));
     // A share of the points, named so that it is not taken for the history's share of right
     // answers.
     lblKaoShiZhengQueLv->setText(QStringLiteral("得分率为：0%"));
