@@ -152,6 +152,8 @@ void TestProgress::newestFirstInTableAndCurve()
     for (int c = 0; c < 9; ++c) {
         QCOMPARE(grid->horizontalHeaderItem(c)->text(), Headers.at(c));
         QCOMPARE(grid->columnWidth(c), c == 0 ? 125 : 75);
+        // The four counts say that they count sub-questions.
+        QCOMPARE(grid->horizontalHeaderItem(c)->toolTip().startsWith(QStringLiteral("按小题计")), c >= 1 && c <= 4);
     }
     QCOMPARE(rowTexts(grid, 0), (QStringList{"2013-12-24 20:00", "1", "2", "2", "10", "00:12:34", "8", "33%", "章节练习"}));
     QCOMPARE(rowTexts(grid, 1).first(), QStringLiteral("2013-03-05 09:30"));

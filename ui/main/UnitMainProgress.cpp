@@ -68,6 +68,10 @@ void resetLogGrid(QTableWidget *grid)
     grid->setRowCount(1);
     grid->setHorizontalHeaderLabels(LogHeaders);
     // Not the result page's share of points: the share of the answered questions that were right.
+    // The counts are of entries: each sub-question of an analysis question is one.
+    for (int c = 1; c <= 4; ++c)
+        grid->horizontalHeaderItem(c)->setToolTip(
+            QStringLiteral("按小题计：计算分析题、案例分析题的每个小题各算一题"));
     grid->horizontalHeaderItem(7)->setToolTip(QStringLiteral("答对率＝正确题目数÷（正确题目数＋错误题目数），未答的题不计"));
     grid->setColumnWidth(0, 125);
     for (int c = 1; c < LogHeaders.size(); ++c)
