@@ -117,7 +117,7 @@ int RunAcctPrep(QApplication &app, const QString &applicationDir, bool runEventL
     // Reading and practising still work.
     const QString writeProblem = DataModuleMain->writeProblem();
     if (!writeProblem.isEmpty())
-        tell(writeProblem + QStringLiteral("\n\n您仍可以阅读和练习，但练习成绩、精华标记和错题记录不会被保存。"));
+        tell(writeProblem + QStringLiteral("\n\n您仍可以阅读、练习和模拟考试，但成绩、精华标记、错题记录和考试进度不会被保存。"));
     if (!bank.notice.isEmpty())
         tell(bank.notice);
 
