@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -99,6 +101,7 @@ private slots:
     void startPictureFirst();
     void topBarOpensViews_data();
     void topBarOpensViews();
+    void missingWebEngineIsSaid();
     void browserButtonsKeepView_data();
     void browserButtonsKeepView();
     void guideTwiceReusesButtons();
@@ -185,6 +188,29 @@ void TestMain::topBarOpensViews()
     for (int i = 0; i < form.Content->count(); ++i)
         inFront += form.Content->widget(i)->isVisibleTo(form.Content) ? 1 : 0;
     QCOMPARE(inFront, 1);
+    QVERIFY(MessageBox::shown().isEmpty());
+}
+
+// Without the web engine plugin (this test program has none beside it) a page view says so
+// in its place; the program goes on.
+void TestMain::missingWebEngineIsSaid()
+{
+    TestApp app;
+    QVERIFY(writePictures(app.dir()));
+    TMainForm form(app.dm());
+    WebView::setTestMode(false);
+    const auto backToTestMode = qScopeGuard([] { WebView::setTestMode(true); });
+    QSignalSpy shown(form.WebBrowserHelp, &WebView::pageShown);
+    form.findChild<QToolButton *>(QStringLiteral("SpeedButton9"))->click();
+    QCOMPARE(form.currentView()->objectName(), QStringLiteral("PanelHelp"));
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.at(0).at(0).toBool(), false);
+    QVERIFY(form.WebBrowserHelp->failed());
+    auto *said = form.WebBrowserHelp->findChild<QLabel *>(QStringLiteral("lblNoWebEngine"));
+    QVERIFY(said);
+    QVERIFY(said->isVisibleTo(form.WebBrowserHelp));
+    QVERIFY2(said->text().startsWith(QStringLiteral("网页组件无法加载（")), qPrintable(said->text()));
+    QVERIFY(said->text().endsWith(QStringLiteral("），页面不能显示。")));
     QVERIFY(MessageBox::shown().isEmpty());
 }
 
