@@ -10,6 +10,7 @@
 #include "store/UnitDM.h"
 #include "tests/fixtures/TestBank.h"
 #include "ui/Controls.h"
+#include "ui/entry/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/UnitKaoShi.h"
@@ -198,6 +199,8 @@ private slots:
     void bankThatCannotBeWritten();
     void paperNoLongerInTheBank_data();
     void paperNoLongerInTheBank();
+    void resumedAnswersScoredAgainstTheBankNow_data();
+    void resumedAnswersScoredAgainstTheBankNow();
 };
 
 void TestExamSave::answersComeBackAfterACrash_data()
@@ -580,6 +583,55 @@ void TestExamSave::paperNoLongerInTheBank()
     MessageBox::clearShown();
     second.main.offerSavedExam();
     QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestExamSave::resumedAnswersScoredAgainstTheBankNow_data()
+{
+    QTest::addColumn<QString>("change"); // the bank renewed since the exam was saved
+    QTest::addColumn<QList<int>>("scores"); // 0291-001, 0291-002, calculation 1, calculation 2
+    QTest::newRow("unchanged") << QString() << QList<int>{100, 0, 400, 400};
+    QTest::newRow("a single choice re-keyed")
+        << "update tabItem set I_ANSWER = (select I_ANSWER from tabItem where I_ID = '0291-002') "
+           "where I_ID = '0291-001'"
+        << QList<int>{0, 0, 400, 400};
+    QTest::newRow("points changed") << "update tabItem set I_SCORE = 3 where I_ID = '0291-001'"
+                                    << QList<int>{300, 0, 400, 400};
+    QTest::newRow("calculation keys swapped") << "update tabItem set I_A = I_B, I_B = I_A where I_ID = '0291-005'"
+                                              << QList<int>{100, 0, 0, 0};
+}
+
+void TestExamSave::resumedAnswersScoredAgainstTheBankNow()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<int>, scores);
+    TestApp app(saveBank);
+    {
+        Run first(app.databaseFile());
+        first.sit(false, [&] {
+            first.enter();
+            first.tick(first.position(QStringLiteral("0291-002")), QStringLiteral("A")); // wrong
+            // The calculation answered right: the entry as the panels store it, and the amount.
+            TItem *entry = ItemList[first.position(QStringLiteral("0291-005"), 1)];
+            entry->UserAnswer = storeEntryRows({{true, false, QStringLiteral("库存现金"), QStringLiteral("1000")},
+                                                {false, true, QStringLiteral("银行存款"), QStringLiteral("1000")}});
+            entry->UserScore = entry->ItemScore;
+            TItem *amount = ItemList[first.position(QStringLiteral("0291-005"), 2)];
+            amount->UserAnswer = QStringLiteral("5,000");
+            amount->UserScore = amount->ItemScore;
+            first.tick(first.position(QStringLiteral("0291-001")), QStringLiteral("A")); // right; saves all
+        });
+    }
+    if (!change.isEmpty())
+        app.scalar(change);
+    Run second(app.databaseFile());
+    QList<int> resumed;
+    Modal::setHandler([&](QDialog *) {
+        for (const auto &[id, k] : {std::pair{"0291-001", 1}, {"0291-002", 1}, {"0291-005", 1}, {"0291-005", 2}})
+            resumed << ItemList[second.position(QString::fromLatin1(id), k)]->UserScore;
+    });
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    second.main.offerSavedExam();
+    QCOMPARE(resumed, scores);
 }
 
 QTEST_MAIN(TestExamSave)
