@@ -199,6 +199,8 @@ private slots:
     void bankThatCannotBeWritten();
     void paperNoLongerInTheBank_data();
     void paperNoLongerInTheBank();
+    void newExamAsksBeforeReplacingAKeptOne_data();
+    void newExamAsksBeforeReplacingAKeptOne();
     void resumedAnswersScoredAgainstTheBankNow_data();
     void resumedAnswersScoredAgainstTheBankNow();
 };
@@ -583,6 +585,62 @@ void TestExamSave::paperNoLongerInTheBank()
     MessageBox::clearShown();
     second.main.offerSavedExam();
     QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestExamSave::newExamAsksBeforeReplacingAKeptOne_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("replace"); // the answer to the question
+    QTest::newRow("paper, kept") << "paper" << false;
+    QTest::newRow("paper, replaced") << "paper" << true;
+    QTest::newRow("random exam, kept") << "random" << false;
+    QTest::newRow("random exam, replaced") << "random" << true;
+}
+
+// An unfinished exam the learner chose to keep is not silently overwritten by the next one.
+void TestExamSave::newExamAsksBeforeReplacingAKeptOne()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, replace);
+    TestApp app(saveBank);
+    QTemporaryDir dir;
+    QString image;
+    {
+        Run first(app.databaseFile());
+        first.sit(false, [&] {
+            first.enter();
+            first.tick(0, QStringLiteral("A"));
+            QCoreApplication::processEvents();
+            image = crashImage(app, dir);
+        });
+    }
+    Run second(image);
+    // Not resumed, but kept for later.
+    MessageBox::setNextAnswer(QMessageBox::No);
+    MessageBox::setNextAnswer(QMessageBox::No);
+    second.main.offerSavedExam();
+    MessageBox::clearShown();
+
+    int shown = 0;
+    MessageBox::setNextAnswer(replace ? QMessageBox::Yes : QMessageBox::No);
+    Clock::set(Start.addDays(1));
+    Modal::setHandler([&](QDialog *) { ++shown; });
+    second.choosePaper();
+    if (start == QLatin1String("random"))
+        second.main.SpeedButton30Click();
+    else
+        second.main.sbKaiShiKaoShiClick();
+    Modal::clearHandler();
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().caption, QStringLiteral("放弃考试"));
+    QCOMPARE(MessageBox::shown().first().text,
+             QStringLiteral("还保存着一次未交卷的模拟考试（会计基础、基础试卷、2024-06-03 09:00）。"
+                            "开始新的考试将放弃它，已做的答案不能恢复。确定开始新的考试吗？\n"
+                            "（选“否”则保留它，下次启动程序时可以继续。）"));
+    QCOMPARE(shown, replace ? 1 : 0);
+    QSqlQuery q(second.dm.database());
+    QVERIFY(q.exec(QStringLiteral("select TEST_ID from tabExamSave")) && q.next());
+    QCOMPARE(q.value(0).toString(), replace ? QStringLiteral("20240604090000") : QStringLiteral("20240603090000"));
 }
 
 void TestExamSave::resumedAnswersScoredAgainstTheBankNow_data()

@@ -374,9 +374,13 @@ void TstExamSetup::startWritesTheExamUp()
     QCOMPARE(s.window.StartTime, start);
     QCOMPARE(s.window.Test_ID, QStringLiteral("20240506070809"));
 
-    // Every start takes a new moment.
+    // Every start takes a new moment. The exam before was left without a hand-in and is still
+    // kept for a resume, so the new one asks before it replaces it.
     Clock::advance(65);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
     s.main.sbKaiShiKaoShiClick();
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().caption, QStringLiteral("放弃考试"));
     QCOMPARE(s.window.Test_ID, QStringLiteral("20240506070914"));
     QCOMPARE(s.window.StartTime, start.addSecs(65));
 }

@@ -254,6 +254,9 @@ private:
     void startExam();
     // A new attempt of the exam window: start time, identifier and countdown.
     void startAttempt();
+    // Whether a new attempt may go ahead: an unfinished exam still kept in the bank, which the
+    // new one would replace, is given up only when the learner says so.
+    bool mayReplaceSavedExam();
     // Shows the exam window maximised; the result after a hand-in, else the set-up.
     void runExam();
     // Shows the exam window on a review or a redo, then the result.

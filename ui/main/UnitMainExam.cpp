@@ -148,7 +148,7 @@ void TMainForm::seKSZiTiDaXiaoChange()
 void TMainForm::sbKaiShiKaoShiClick()
 {
     TfrmKaoShi *f = frmKaoShi;
-    if (!f)
+    if (!f || !mayReplaceSavedExam())
         return;
     f->LXMode = QStringLiteral("First");
     f->DanXunCnt = lblKSDanXuanCnt->text().toInt();
@@ -169,7 +169,7 @@ void TMainForm::SpeedButton30Click()
     KaoShiArea->setCurrentWidget(dbKaoShiInfo);
     TfrmKaoShi *f = frmKaoShi;
     const int course = KeChengList.indexOf(cbKaoShi->currentText());
-    if (!f || course < 0)
+    if (!f || course < 0 || !mayReplaceSavedExam())
         return;
     const TKeCheng *keCheng = KeChengList.object(course);
     f->KeChengID = keCheng->KeChengID;

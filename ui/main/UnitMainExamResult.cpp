@@ -120,7 +120,7 @@ void TMainForm::SpeedButton20Click()
 void TMainForm::SpeedButton19Click()
 {
     TfrmKaoShi *f = frmKaoShi;
-    if (!f)
+    if (!f || !mayReplaceSavedExam())
         return;
     // A new attempt on the same questions, timed from a full hour, with its own identifier
     // and, at its hand-in, its own history row; the exam before keeps its record.

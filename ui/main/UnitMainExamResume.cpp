@@ -12,6 +12,39 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 
+namespace {
+
+// The course, paper and beginning that name a saved exam to the learner.
+QString savedExamName(const TSavedExam &exam)
+{
+    // Named by when it began, which its identifier keeps; the start time it is saved with
+    // leaves out the time the program was not running.
+    QDateTime began = QDateTime::fromString(exam.Test_ID, QStringLiteral("yyyyMMddhhmmss"));
+    if (!began.isValid())
+        began = exam.StartTime;
+    return QStringLiteral("%1、%2、%3")
+        .arg(exam.KeChengName, exam.ZhangJieName, began.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
+}
+
+}
+
+bool TMainForm::mayReplaceSavedExam()
+{
+    TSavedExam exam;
+    bool found = false;
+    try {
+        found = m_dm->LoadSavedExam(exam);
+    } catch (const std::exception &) {
+        return true; // nothing can be read back, so nothing is lost by going on
+    }
+    if (!found)
+        return true;
+    return MessageBox::question(this, QStringLiteral("放弃考试"),
+                                QStringLiteral("还保存着一次未交卷的模拟考试（%1）。开始新的考试将放弃它，"
+                                               "已做的答案不能恢复。确定开始新的考试吗？\n（选“否”则保留它，下次启动程序时可以继续。）")
+                                    .arg(savedExamName(exam)));
+}
+
 void TMainForm::offerSavedExam()
 {
     TfrmKaoShi *f = frmKaoShi;
@@ -21,13 +54,7 @@ void TMainForm::offerSavedExam()
     bool found = false;
     if (!guarded(this, [&] { found = m_dm->LoadSavedExam(exam); }) || !found)
         return;
-    // Named by when it began, which its identifier keeps; the start time it is saved with
-    // leaves out the time the program was not running.
-    QDateTime began = QDateTime::fromString(exam.Test_ID, QStringLiteral("yyyyMMddhhmmss"));
-    if (!began.isValid())
-        began = exam.StartTime;
-    const QString what = QStringLiteral("%1、%2、%3")
-                             .arg(exam.KeChengName, exam.ZhangJieName, began.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
+    const QString what = savedExamName(exam);
     if (!MessageBox::question(this, QStringLiteral("继续考试"),
                               QStringLiteral("发现未交卷的模拟考试（%1），是否继续？").arg(what))) {
         // Answers are lost only on a second, plain word; otherwise the exam waits for the next start.
