@@ -209,6 +209,7 @@ private slots:
     void countdown_data();
     void countdown();
     void failedWriteKeepsTheExam();
+    void timeUpFreezesTheAnswers();
     void reviewsTakeNoAnswerAndWriteNothing_data();
     void reviewsTakeNoAnswerAndWriteNothing();
     void handInKey_data();
@@ -448,6 +449,45 @@ void TestExamHandIn::failedWriteKeepsTheExam()
     QCOMPARE(e.historyRows(), 1);
     QCOMPARE(e.window.YiLianXiCnt, 62 - 1);
     QCOMPARE(e.window.ZhengQueCnt, 62 - 1);
+}
+
+// Once the time is up the paper stands as it was, also while storing it has to be tried again.
+void TestExamHandIn::timeUpFreezesTheAnswers()
+{
+    Exam e;
+    e.load(QStringLiteral("0291"), 1, 0, 0, 1);
+    e.app.scalar(QStringLiteral("create trigger refuse before insert on tabTestHis "
+                                "begin select raise(abort, 'disk full'); end"));
+    QString answerAfter, amountAfter;
+    bool amountReadOnly = false;
+    const int result = e.run([&] {
+        e.window.Label12Click();
+        e.answer(0, QStringLiteral("B"));
+        // Time is up; storing fails and the candidate stays to try again.
+        answerNext({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::No});
+        Clock::set(Start.addSecs(3600));
+        e.window.Timer1Timer();
+        QVERIFY(e.window.isVisible());
+        e.answer(0, QStringLiteral("A"));
+        answerAfter = ItemList[0]->UserAnswer;
+        e.window.Item_Index = 2; // the calculation's amount
+        e.window.ShowItem();
+        auto *amount = e.window.Panel11n->control<QLineEdit>(QStringLiteral("p2lB_"), QStringLiteral("edtJE"));
+        amountReadOnly = amount->isReadOnly();
+        amountAfter = ItemList[2]->UserAnswer;
+        // The store is back: the paper goes in without the confirmations.
+        e.app.scalar(QStringLiteral("drop trigger refuse"));
+        MessageBox::clearShown();
+        e.window.sbEndExClick();
+    });
+    QCOMPARE(answerAfter, QStringLiteral("B"));
+    QVERIFY(amountReadOnly);
+    QCOMPARE(amountAfter, QString());
+    QCOMPARE(result, int(QDialog::Accepted));
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(e.historyRows(), 1);
+    QCOMPARE(e.window.YiLianXiCnt, 1);
+    QCOMPARE(e.window.ZhengQueCnt, 0);
 }
 
 void TestExamHandIn::reviewsTakeNoAnswerAndWriteNothing_data()

@@ -67,6 +67,9 @@ public:
     // The reviews after a hand-in ("view", "error", "right", "notfinish"): the paper is shown,
     // no answer is taken and the way out writes nothing.
     bool isReview() const;
+    // No answer is taken: in a review, and once the time is up (the paper then goes in as it
+    // stood, even when storing it has to be tried again).
+    bool answersClosed() const { return isReview() || m_timeUp; }
     // The one-hour countdown of an attempt, from StartTime. From here on the attempt is saved
     // in the bank as it is answered, until it is handed in or left.
     void startCountdown();

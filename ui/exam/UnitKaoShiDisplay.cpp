@@ -65,8 +65,8 @@ void TfrmKaoShi::ShowItem()
 
     if (Item_Type == QLatin1String("4")) {
         clearOptions();
-        // A review shows the answers handed in and takes none.
-        Panel11n->setReadOnly(isReview());
+        // A review shows the answers handed in and takes none; nor does a paper whose time is up.
+        Panel11n->setReadOnly(answersClosed());
         showSubQuestions(number);
         GroupBox->hide();
         ScrollBox->show();

@@ -9,6 +9,7 @@
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
 #include "ui/WrapCheckBox.h"
+#include "ui/entry/EntryPanels.h"
 #include "ui/exam/KaoShiInternal.h"
 
 #include <QCheckBox>
@@ -47,8 +48,9 @@ void TfrmKaoShi::cbABCDEFClick(QCheckBox *sender)
     TItem *item = currentItem();
     if (!item)
         return;
-    if (isReview()) {
-        // A review shows the answer handed in; a click changes nothing.
+    if (answersClosed()) {
+        // A review shows the answer handed in, and after the time is up the answer stands; a
+        // click changes nothing.
         showOptionTicks(*item);
         return;
     }
@@ -78,6 +80,7 @@ void TfrmKaoShi::startCountdown()
     ResultStored = true;
     m_warned = false;
     m_timeUp = false;
+    Panel11n->setReadOnly(false);
     const qint64 left = std::min(ExamMsecs, ExamMsecs - StartTime.msecsTo(Clock::now()));
     lblLeftTime->setText(clockText(left > 0 ? left / 1000 : 0));
     Timer1->start();
@@ -119,9 +122,10 @@ void TfrmKaoShi::Timer1Timer()
 void TfrmKaoShi::timeUp()
 {
     // The paper goes in as it stands. Confirmations here could be declined for ever.
-    m_timeUp = true;
     MessageBox::information(this, QStringLiteral("提示"), QStringLiteral("考试时间到，系统将为您自动交卷。"));
     leaveAnswerEditors();
+    m_timeUp = true;
+    Panel11n->setReadOnly(true);
     handIn(false);
 }
 
