@@ -251,7 +251,7 @@ void TstPracticeSetup::initialControls_data()
     QTest::newRow("analysis caption") << "lblfenxi" << "计算分析题：" << true;
     QTest::newRow("all questions") << "cbZhangJieAll" << "全部习题" << true;
     QTest::newRow("single") << "cbDanXuan" << "单选题：" << false;
-    QTest::newRow("analysis") << "cbFenXi" << "计算题：" << false;
+    QTest::newRow("analysis") << "cbFenXi" << "计算分析题：" << false;
     QTest::newRow("speed") << "cbDaTiSuDu" << "速度控制，每题" << true;
     QTest::newRow("order") << "cbShunXu" << "随机排列题目和选项顺序" << true;
     QTest::newRow("preview") << "pnlZitiYuLan" << "字体大小预览" << true;
@@ -753,7 +753,8 @@ void TstPracticeSetup::essentialsStartKeepsTheChosenRange()
     QCOMPARE(p.window.JHCT_Select, 10);
     QCOMPARE(p.window.DanXunCnt, 12);
     QCOMPARE(p.window.lblTotal->text(), QStringLiteral("本次题量共：12题"));
-    QCOMPARE(p.window.lblFenXi->text(), QStringLiteral("计算分析题：0题"));
+    // Essentials may hold calculation and case questions alike.
+    QCOMPARE(p.window.lblFenXi->text(), QStringLiteral("分析题：0题"));
     // Forced switching is off until the learner ticks it here.
     QVERIFY(!p.window.QieHuan);
     QCOMPARE(p.window.lvlQieHuanLeft->text(), QStringLiteral("----"));

@@ -234,8 +234,9 @@ private:
 
     // Practice views
     bool fillChapterCounts(const QString &KeCheng_ID, const QString &ZhangJie_ID);
-    // Hands the practice window the counts and text size of the coming run.
-    void prepareRun(int total, int dan, int duo, int pan, int fen, int fontSize);
+    // Hands the practice window the counts and text size of the coming run; the analysis count
+    // goes under the caption given.
+    void prepareRun(int total, int dan, int duo, int pan, int fen, int fontSize, const QString &analysisCaption);
     void startPracticeRun(bool forcedSwitching, int seconds);
     void runReview();
     // Starts the review of that mode at entry first; with no such entry (first < 0), says so

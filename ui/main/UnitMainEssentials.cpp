@@ -6,6 +6,7 @@
 #include "store/UnitDM.h"
 #include "ui/Controls.h"
 #include "ui/Guard.h"
+#include "ui/main/PracticeViewsInternal.h"
 #include "ui/practice/UnitZhangJie.h"
 
 #include <QCheckBox>
@@ -117,7 +118,8 @@ void TMainForm::sbJHCTKaiShiLianXiClick()
     if (!f)
         return;
     prepareRun(lblJHCT_all->text().toInt(), lblJHCT_danxuan->text().toInt(), lblJHCT_duoxuan->text().toInt(),
-               lblJHCT_panduan->text().toInt(), lblJHCT_fenxi->text().toInt(), seJHCT_fontsize->value());
+               lblJHCT_panduan->text().toInt(), lblJHCT_fenxi->text().toInt(), seJHCT_fontsize->value(),
+               PracticeViews::AnalysisBothCaption);
     f->JHCT_Select = seJHCT_select->value();
     f->JHCT_Start = seJHCT_start->value();
     f->RandomOrder = false;

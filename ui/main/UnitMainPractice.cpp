@@ -190,13 +190,13 @@ void TMainForm::sbKaiShiLianXiClick()
     };
     const int dan = amount(cbDanXuan, seDanXunShuLiang), duo = amount(cbDuoXuan, seDuoXuanShuLiang),
               pan = amount(cbPanDuan, sePanDuanShuLiang), fen = amount(cbFenXi, seFenXiShuLiang);
-    prepareRun(dan + duo + pan + fen, dan, duo, pan, fen, seZiTiDaXiao->value());
+    prepareRun(dan + duo + pan + fen, dan, duo, pan, fen, seZiTiDaXiao->value(), lblfenxi->text());
     f->RandomOrder = cbShunXu->isChecked();
     m_setupView = gbTiKuXinXi;
     startPracticeRun(cbDaTiSuDu->isChecked(), seQieHuanMiaoShu->value());
 }
 
-void TMainForm::prepareRun(int total, int dan, int duo, int pan, int fen, int fontSize)
+void TMainForm::prepareRun(int total, int dan, int duo, int pan, int fen, int fontSize, const QString &analysisCaption)
 {
     TfrmZhangJie *f = frmZhangJie;
     f->DanXunCnt = dan;
@@ -208,7 +208,7 @@ void TMainForm::prepareRun(int total, int dan, int duo, int pan, int fen, int fo
     f->lblDanXuan->setText(QStringLiteral("单选题量为：%1题").arg(dan));
     f->lblDuoXuan->setText(QStringLiteral("多选题量为：%1题").arg(duo));
     f->lblPanDuan->setText(QStringLiteral("判断题量为：%1题").arg(pan));
-    f->lblFenXi->setText(lblfenxi->text() + QString::number(fen) + QStringLiteral("题"));
+    f->lblFenXi->setText(analysisCaption + QString::number(fen) + QStringLiteral("题"));
 }
 
 // Loads the list and runs it: the common end of the chapter and the review starts.

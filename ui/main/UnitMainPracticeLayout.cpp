@@ -26,6 +26,7 @@
 #include <tuple>
 #include <utility>
 
+using PracticeViews::AnalysisBothCaption;
 using PracticeViews::NoChapter;
 
 namespace {
@@ -294,7 +295,7 @@ void TMainForm::buildPracticeView()
         cbDanXuan = Controls::checkBox(choices, QStringLiteral("cbDanXuan"), QStringLiteral("单选题："));
         cbDuoXuan = Controls::checkBox(choices, QStringLiteral("cbDuoXuan"), QStringLiteral("多选题："));
         cbPanDuan = Controls::checkBox(choices, QStringLiteral("cbPanDuan"), QStringLiteral("判断题："));
-        cbFenXi = Controls::checkBox(choices, QStringLiteral("cbFenXi"), QStringLiteral("计算题："));
+        cbFenXi = Controls::checkBox(choices, QStringLiteral("cbFenXi"), QStringLiteral("计算分析题："));
         const QString amountTip = QStringLiteral("本次练习的题数");
         seDanXunShuLiang = Controls::spinBox(choices, QStringLiteral("seDanXunShuLiang"), 0, 5000, 0, amountTip);
         seDuoXuanShuLiang = Controls::spinBox(choices, QStringLiteral("seDuoXuanShuLiang"), 0, 5000, 0, amountTip);
@@ -427,8 +428,10 @@ void TMainForm::buildPracticeView()
                     QStringLiteral("题，每题2分"), 4);
         addCountRow(cg, 3, new QLabel(QStringLiteral("判断题："), counts), lblJHCT_panduan,
                     QStringLiteral("题，每题1分"));
-        addCountRow(cg, 3, new QLabel(QStringLiteral("案例分析题："), counts), lblJHCT_fenxi,
-                    QStringLiteral("题，每题10分"), 4);
+        // Flagged or wrong questions may come from both courses: the count holds both kinds.
+        auto *analysis = new QLabel(AnalysisBothCaption, counts);
+        analysis->setToolTip(QStringLiteral("计算分析题和案例分析题"));
+        addCountRow(cg, 3, analysis, lblJHCT_fenxi, QStringLiteral("题，每题10分"), 4);
         column->addWidget(counts);
 
         QGroupBox *settings =
