@@ -149,6 +149,7 @@ private slots:
     void revisitRestoresTicksWithoutAnswering();
     void navigation_data();
     void navigation();
+    void reviewStepsThroughWhatItCounted();
     void marksAndEssentialFlags();
     void essentialFlagBelongsToTheQuestion_data();
     void essentialFlagBelongsToTheQuestion();
@@ -460,6 +461,31 @@ void TestPracticeWindow::navigation()
         QCOMPARE(w.lblDiJiTi->text(), QString::number(questionNumberOf(visited.at(i))));
         QCOMPARE(w.QieHuaCnt, 0);
     }
+}
+
+// A question worth no points answered with its key counts as right, so the reviews of right
+// and wrong entries step to it, or past it, as the result counted it.
+void TestPracticeWindow::reviewStepsThroughWhatItCounted()
+{
+    TestApp app;
+    TfrmZhangJie w(app.dm());
+    startChapter(w);
+    setAnswer(1, QStringLiteral("C"), true);
+    setAnswer(2, QStringLiteral("A"), false);
+    ItemList[3]->ItemScore = 0;
+    setAnswer(3, ItemList[3]->ItemAnswer, true);
+    setAnswer(4, QStringLiteral("B"), false);
+    QVERIFY(EntryIsRight(*ItemList[3]));
+    w.LXMode = QStringLiteral("right");
+    w.Item_Index = 1;
+    w.ShowItem();
+    w.sbNextClick();
+    QCOMPARE(w.Item_Index, 3);
+    w.LXMode = QStringLiteral("error");
+    w.Item_Index = 2;
+    w.ShowItem();
+    w.sbNextClick();
+    QCOMPARE(w.Item_Index, 4);
 }
 
 void TestPracticeWindow::marksAndEssentialFlags()

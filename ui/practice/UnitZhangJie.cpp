@@ -496,10 +496,11 @@ int TfrmZhangJie::GetNextItemIndex(int index, int step) const
         return inList(index + step) ? index + step : index;
 
     std::function<bool(const TItem &)> wanted;
+    // Right and wrong as the result counts them, so the review steps through what it counted.
     if (LXMode == QLatin1String("error"))
-        wanted = [](const TItem &e) { return !e.UserAnswer.isEmpty() && e.UserScore == 0; };
+        wanted = EntryIsWrong;
     else if (LXMode == QLatin1String("right"))
-        wanted = [](const TItem &e) { return !e.UserAnswer.isEmpty() && e.UserScore != 0; };
+        wanted = EntryIsRight;
     else if (LXMode == QLatin1String("notfinish"))
         wanted = [](const TItem &e) { return e.UserAnswer.isEmpty(); };
     else
