@@ -205,6 +205,7 @@ private slots:
     void reviewRunsRecordedAsWhatTheyWere();
     void newRunStartsWithTheKeyHidden();
     void wrongQuestionSetupShowsItsOwnCounts();
+    void essentialsThatCannotBeCountedStartNothing();
     void randomOrderBoxDecidesTheOrder_data();
     void randomOrderBoxDecidesTheOrder();
 };
@@ -1066,6 +1067,22 @@ void TstPracticeSetup::wrongQuestionSetupShowsItsOwnCounts()
     QVERIFY(p.main.sbJHCTKaiShiLianXi->toolTip().contains(QStringLiteral("时间范围")));
     QVERIFY(!p.main.sbKaiShiLianXi->isEnabled());
     QVERIFY(p.main.sbKaiShiLianXi->toolTip().contains(QStringLiteral("选择章节")));
+}
+
+// Essentials that cannot be counted: no figures of before, no start, and the reason.
+void TstPracticeSetup::essentialsThatCannotBeCountedStartNothing()
+{
+    Practice p;
+    p.app.scalar(QStringLiteral("update tabItem set I_FAV = 1"));
+    p.main.SpeedButton3Click();
+    p.main.SpeedButton24Click();
+    QVERIFY(p.main.lblJHCT_all->text() != QStringLiteral("0"));
+    p.app.scalar(QStringLiteral("alter table tabItem rename to tabItemGone"));
+    p.main.SpeedButton24Click();
+    QCOMPARE(MessageBox::shown().last().caption, QStringLiteral("错误"));
+    QCOMPARE(p.main.lblJHCT_all->text(), QStringLiteral("0"));
+    QVERIFY(!p.main.sbJHCTKaiShiLianXi->isEnabled());
+    QVERIFY(p.main.sbJHCTKaiShiLianXi->toolTip().contains(QStringLiteral("未能读出")));
 }
 
 void TstPracticeSetup::randomOrderBoxDecidesTheOrder_data()

@@ -42,7 +42,9 @@ void TMainForm::SpeedButton24Click()
     int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
     if (!guarded(this, [&] { m_dm->GetJHItemCnt(zong, dan, duo, pan, fen); })) {
         // No counts, no start: the box must not start a run of another kind.
+        showJHCTCounts(0, 0, 0, 0, 0);
         sbJHCTKaiShiLianXi->setEnabled(false);
+        sbJHCTKaiShiLianXi->setToolTip(QStringLiteral("精华试题的数量未能读出，请稍后再打开本页"));
         return;
     }
     showJHCTCounts(zong, dan, duo, pan, fen);
