@@ -4,6 +4,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
 
@@ -79,10 +80,13 @@ void carry(const QString &from, QSqlDatabase to)
     // whether its questions are still there.
     const QStringList tables = db.tables();
     if (tables.contains(QStringLiteral("tabExamSave")) && tables.contains(QStringLiteral("tabExamSaveItem"))) {
-        copyRows(QStringLiteral("tabExamSave"),
-                 {QStringLiteral("TEST_ID"), QStringLiteral("KeChengID"), QStringLiteral("KeChengName"),
-                  QStringLiteral("ZhangJieID"), QStringLiteral("ZhangJieName"), QStringLiteral("LXMode"),
-                  QStringLiteral("START_TIME"), QStringLiteral("USED_MSECS"), QStringLiteral("ITEM_INDEX")});
+        QStringList columns{QStringLiteral("TEST_ID"),      QStringLiteral("KeChengID"),  QStringLiteral("KeChengName"),
+                            QStringLiteral("ZhangJieID"),   QStringLiteral("ZhangJieName"), QStringLiteral("LXMode"),
+                            QStringLiteral("START_TIME"),   QStringLiteral("USED_MSECS"), QStringLiteral("ITEM_INDEX")};
+        // Kept since exams could go without the hour's limit; older rows were all timed.
+        if (db.record(QStringLiteral("tabExamSave")).contains(QStringLiteral("TIMED")))
+            columns << QStringLiteral("TIMED");
+        copyRows(QStringLiteral("tabExamSave"), columns);
         copyRows(QStringLiteral("tabExamSaveItem"),
                  {QStringLiteral("TEST_ID"), QStringLiteral("POS"), QStringLiteral("I_ID"), QStringLiteral("KIND45"),
                   QStringLiteral("USER_ANSWER"), QStringLiteral("USER_SCORE"), QStringLiteral("COLOR_MARK"),

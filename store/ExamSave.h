@@ -27,5 +27,6 @@ struct TSavedExam
     QDateTime StartTime;
     qint64 UsedMsecs = 0; // time used when it was saved
     int ItemIndex = 0;    // the record shown
+    bool Timed = true;    // held to the hour, or without a limit
     QList<TSavedRecord> records; // in list order
 };

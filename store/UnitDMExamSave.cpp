@@ -5,6 +5,7 @@
 
 #include "core/UnitDefine.h"
 
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace {
@@ -53,6 +54,9 @@ bool TDataModuleMain::ensureExamSaveTables()
             for (const QString &sql : statements)
                 run(sql);
         });
+    } else if (!database().record(SavedTable).contains(QStringLiteral("TIMED"))) {
+        // Saved before an exam could go without the hour's limit: every such exam had it.
+        run(QStringLiteral("alter table tabExamSave add column TIMED INTEGER DEFAULT 1"));
     }
     m_examSave = ExamSave::Available;
     return true;
@@ -71,8 +75,9 @@ void TDataModuleMain::SaveExam(const TSavedExam &exam)
         run(QStringLiteral("delete from tabExamSaveItem"));
         run(QStringLiteral("delete from tabExamSave"));
         run(QStringLiteral("insert into tabExamSave(TEST_ID, KeChengID, KeChengName, ZhangJieID, ZhangJieName, "
-                           "LXMode, START_TIME, USED_MSECS, ITEM_INDEX) values(:TEST_ID, :KeChengID, :KeChengName, "
-                           ":ZhangJieID, :ZhangJieName, :LXMode, :START_TIME, :USED_MSECS, :ITEM_INDEX)"),
+                           "LXMode, START_TIME, USED_MSECS, ITEM_INDEX, TIMED) values(:TEST_ID, :KeChengID, "
+                           ":KeChengName, :ZhangJieID, :ZhangJieName, :LXMode, :START_TIME, :USED_MSECS, :ITEM_INDEX, "
+                           ":TIMED)"),
             {{":TEST_ID", exam.Test_ID},
              {":KeChengID", exam.KeChengID},
              {":KeChengName", exam.KeChengName},
@@ -81,7 +86,8 @@ void TDataModuleMain::SaveExam(const TSavedExam &exam)
              {":LXMode", exam.LXMode},
              {":START_TIME", exam.StartTime.toString(Qt::ISODateWithMs)},
              {":USED_MSECS", exam.UsedMsecs},
-             {":ITEM_INDEX", exam.ItemIndex}});
+             {":ITEM_INDEX", exam.ItemIndex},
+             {":TIMED", exam.Timed ? 1 : 0}});
         QSqlQuery &insert = prepare(QStringLiteral(
             "insert into tabExamSaveItem(TEST_ID, POS, I_ID, KIND45, USER_ANSWER, USER_SCORE, COLOR_MARK, ITEM_MARK) "
             "values(:TEST_ID, :POS, :I_ID, :KIND45, :USER_ANSWER, :USER_SCORE, :COLOR_MARK, :ITEM_MARK)"));
@@ -107,7 +113,7 @@ bool TDataModuleMain::LoadSavedExam(TSavedExam &exam)
     if (!ensureExamSaveTables())
         return false;
     QSqlQuery &head = run(QStringLiteral("select TEST_ID, KeChengID, KeChengName, ZhangJieID, ZhangJieName, LXMode, "
-                                         "START_TIME, USED_MSECS, ITEM_INDEX from tabExamSave "
+                                         "START_TIME, USED_MSECS, ITEM_INDEX, TIMED from tabExamSave "
                                          "order by TEST_ID desc limit 1"));
     if (!head.next())
         return false;
@@ -121,6 +127,7 @@ bool TDataModuleMain::LoadSavedExam(TSavedExam &exam)
     exam.StartTime = QDateTime::fromString(head.value(6).toString(), Qt::ISODateWithMs);
     exam.UsedMsecs = head.value(7).toLongLong();
     exam.ItemIndex = head.value(8).toInt();
+    exam.Timed = head.value(9).isNull() || head.value(9).toInt() != 0;
     head.finish();
     QSqlQuery &rows = run(QStringLiteral("select I_ID, KIND45, USER_ANSWER, USER_SCORE, COLOR_MARK, ITEM_MARK "
                                          "from tabExamSaveItem where TEST_ID = :TEST_ID order by POS"),

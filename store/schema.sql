@@ -109,7 +109,8 @@ CREATE TABLE tabExamSave (
     LXMode       TEXT,                -- "First" an exam, "new" a redo
     START_TIME   TEXT,                -- "yyyy-MM-ddThh:mm:ss.zzz", local time
     USED_MSECS   INTEGER,             -- time used when it was saved
-    ITEM_INDEX   INTEGER              -- the record shown
+    ITEM_INDEX   INTEGER,             -- the record shown
+    TIMED        INTEGER DEFAULT 1    -- 0 for an exam without the hour's limit
 );
 CREATE TABLE tabExamSaveItem (
     TEST_ID     TEXT,

@@ -210,6 +210,7 @@ private slots:
     void countdown();
     void failedWriteKeepsTheExam();
     void timeUpFreezesTheAnswers();
+    void untimedExamRunsOn();
     void reviewsTakeNoAnswerAndWriteNothing_data();
     void reviewsTakeNoAnswerAndWriteNothing();
     void handInKey_data();
@@ -488,6 +489,37 @@ void TestExamHandIn::timeUpFreezesTheAnswers()
     QCOMPARE(e.historyRows(), 1);
     QCOMPARE(e.window.YiLianXiCnt, 1);
     QCOMPARE(e.window.ZhengQueCnt, 0);
+}
+
+// Without the hour's limit: no time left is shown, nothing warns or hands in, the time used
+// is still measured and stored.
+void TestExamHandIn::untimedExamRunsOn()
+{
+    Exam e;
+    e.window.Timed = false;
+    e.load(QStringLiteral("0192"), 4, 0, 0, 0);
+    QStringList labels;
+    bool stillOpen = false, stepping = false;
+    const int result = e.run([&] {
+        e.window.Label12Click();
+        e.answer(0, QStringLiteral("A"));
+        for (int seconds : {60, 3300, 3600, 3700}) {
+            Clock::set(Start.addSecs(seconds));
+            e.window.Timer1Timer();
+            labels << e.window.lblLeftTime->text();
+        }
+        stillOpen = e.window.isVisible();
+        stepping = e.window.Timer1->isActive();
+        answerNext({QMessageBox::Yes, QMessageBox::Yes});
+        e.window.sbEndExClick();
+    });
+    QCOMPARE(labels, QStringList(4, QStringLiteral("不限时")));
+    QVERIFY(stillOpen);
+    QVERIFY(stepping);
+    QCOMPARE(captions(), (QStringList{"待查确认", "交卷确认"}));
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(e.window.TimeUsed, QStringLiteral("01:01:40"));
+    QCOMPARE(e.historyRow(e.window.Test_ID).at(4).toString(), QStringLiteral("01:01:40"));
 }
 
 void TestExamHandIn::reviewsTakeNoAnswerAndWriteNothing_data()

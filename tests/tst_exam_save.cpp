@@ -195,10 +195,12 @@ private slots:
     void handInAndLeavingEndTheSavedExam_data();
     void handInAndLeavingEndTheSavedExam();
     void oneWritePerBurst();
+    void bankWithoutTheTables_data();
     void bankWithoutTheTables();
     void bankThatCannotBeWritten();
     void paperNoLongerInTheBank_data();
     void paperNoLongerInTheBank();
+    void untimedExamResumesWithoutALimit();
     void newExamAsksBeforeReplacingAKeptOne_data();
     void newExamAsksBeforeReplacingAKeptOne();
     void resumedAnswersScoredAgainstTheBankNow_data();
@@ -494,12 +496,21 @@ void TestExamSave::oneWritePerBurst()
     QCOMPARE(writes, (QList<int>{1, 2}));
 }
 
+void TestExamSave::bankWithoutTheTables_data()
+{
+    QTest::addColumn<QStringList>("older"); // what makes the bank one of before
+    QTest::newRow("made before exams were kept")
+        << QStringList{"drop table tabExamSaveItem", "drop table tabExamSave"};
+    QTest::newRow("made before exams could go untimed") << QStringList{"alter table tabExamSave drop column TIMED"};
+}
+
 void TestExamSave::bankWithoutTheTables()
 {
+    QFETCH(QStringList, older);
     TestApp app(saveBank);
-    // A bank made before the exam was kept: the tables come when it is opened for writing.
-    app.scalar(QStringLiteral("drop table tabExamSaveItem"));
-    app.scalar(QStringLiteral("drop table tabExamSave"));
+    // The tables, or the column, come when the bank is opened for writing.
+    for (const QString &sql : older)
+        app.scalar(sql);
     QTemporaryDir dir;
     QString image;
     {
@@ -516,10 +527,15 @@ void TestExamSave::bankWithoutTheTables()
     QVERIFY(MessageBox::shown().isEmpty());
     Run second(image);
     QString answer;
-    Modal::setHandler([&](QDialog *) { answer = ItemList[1]->UserAnswer; });
+    bool timed = false;
+    Modal::setHandler([&](QDialog *) {
+        answer = ItemList[1]->UserAnswer;
+        timed = second.window.Timed;
+    });
     MessageBox::setNextAnswer(QMessageBox::Yes);
     second.main.offerSavedExam();
     QCOMPARE(answer, QStringLiteral("B"));
+    QVERIFY(timed);
 }
 
 void TestExamSave::bankThatCannotBeWritten()
@@ -585,6 +601,44 @@ void TestExamSave::paperNoLongerInTheBank()
     MessageBox::clearShown();
     second.main.offerSavedExam();
     QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void TestExamSave::untimedExamResumesWithoutALimit()
+{
+    TestApp app(saveBank);
+    QTemporaryDir dir;
+    QString image;
+    {
+        Run first(app.databaseFile());
+        Clock::set(Start);
+        first.choosePaper();
+        first.main.cbKaoShiJIShi->setChecked(false);
+        Modal::setHandler([&](QDialog *) {
+            first.enter();
+            first.tick(0, QStringLiteral("A"));
+            Clock::advance(90 * 60);
+            first.window.Timer1Timer();
+            QCoreApplication::processEvents();
+            image = crashImage(app, dir);
+        });
+        first.main.sbKaiShiKaoShiClick();
+        Modal::clearHandler();
+    }
+    Run second(image);
+    bool timed = true, open = false;
+    QString leftTime;
+    Modal::setHandler([&](QDialog *) {
+        timed = second.window.Timed;
+        leftTime = second.window.lblLeftTime->text();
+        Clock::advance(3 * 3600);
+        second.window.Timer1Timer();
+        open = second.window.isVisible();
+    });
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    second.main.offerSavedExam();
+    QVERIFY(!timed);
+    QCOMPARE(leftTime, QStringLiteral("不限时"));
+    QVERIFY(open);
 }
 
 void TestExamSave::newExamAsksBeforeReplacingAKeptOne_data()

@@ -129,6 +129,7 @@ struct Shown
     QString screen;
     bool countdown = false;
     bool maximised = false;
+    QString leftTime;
 };
 
 // Records the showing, then leaves through the third introductory screen.
@@ -149,6 +150,7 @@ void recordExam(Shown &seen)
         seen.zhangJieName = f->ZhangJieName;
         seen.screen = f->currentScreen()->objectName();
         seen.countdown = f->Timer1->isActive();
+        seen.leftTime = f->lblLeftTime->text();
         seen.maximised = f->windowState() & Qt::WindowMaximized;
         f->Timer2Timer();
         f->Label9Click();
@@ -186,6 +188,8 @@ private slots:
     void randomExamDraws();
     void randomExamLeftReturnsToSetUp();
     void fontPreviewFollowsItsBox();
+    void timingBoxDecidesTheLimit_data();
+    void timingBoxDecidesTheLimit();
 };
 
 void TstExamSetup::openingShowsFirstCourseAndItsPapers()
@@ -503,6 +507,40 @@ void TstExamSetup::fontPreviewFollowsItsBox()
     s.main.seKSZiTiDaXiao->setValue(20);
     QCOMPARE(s.main.seKSZiTiDaXiao->value(), 16);
     QCOMPARE(s.main.pnlKSZitiYuLan->font().pointSize(), 16);
+}
+
+void TstExamSetup::timingBoxDecidesTheLimit_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QString>("leftTime");
+    QTest::newRow("paper, timed") << false << true << "01:00:00";
+    QTest::newRow("paper, no limit") << false << false << "不限时";
+    QTest::newRow("random exam, timed") << true << true << "01:00:00";
+    QTest::newRow("random exam, no limit") << true << false << "不限时";
+}
+
+// The box "考试中计时" is what it says: unticked, the exam goes without the hour's limit. It is
+// ticked again whenever the page opens.
+void TstExamSetup::timingBoxDecidesTheLimit()
+{
+    QFETCH(bool, random);
+    QFETCH(bool, ticked);
+    QFETCH(QString, leftTime);
+    Setup s;
+    s.openPaper(0, 0);
+    s.main.cbKaoShiJIShi->setChecked(ticked);
+    Shown seen;
+    recordExam(seen);
+    if (random)
+        s.main.SpeedButton30Click();
+    else
+        s.main.sbKaiShiKaoShiClick();
+    QCOMPARE(seen.times, 1);
+    QCOMPARE(s.window.Timed, ticked);
+    QCOMPARE(seen.leftTime, leftTime);
+    s.main.SpeedButton4Click();
+    QVERIFY(s.main.cbKaoShiJIShi->isChecked());
 }
 
 QTEST_MAIN(TstExamSetup)

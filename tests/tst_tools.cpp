@@ -657,6 +657,7 @@ private slots:
         exam.StartTime = QDateTime(QDate(2024, 6, 3), QTime(9, 0, 0, 250));
         exam.UsedMsecs = 754321;
         exam.ItemIndex = 1;
+        exam.Timed = false;
         exam.records = {{QStringLiteral("0201-002"), 1, QStringLiteral("AC"), 0, 2, true},
                         {QStringLiteral("0201-001"), 1, QString(), 0, 3, false}};
         {
@@ -679,6 +680,20 @@ private slots:
             QVERIFY(back.records.at(0).ItemMark);
             QCOMPARE(back.records.at(1).ItemID, QStringLiteral("0201-001"));
             QCOMPARE(back.records.at(1).UserAnswer, QString(""));
+            QVERIFY(!back.Timed);
+            // Saved before an exam could go untimed: it comes over, timed as it then was.
+            QSqlQuery q(dm.database());
+            QVERIFY(q.exec(QStringLiteral("alter table tabExamSave drop column TIMED")));
+        }
+        const Run older = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--keep-records")});
+        QVERIFY2(older.code == 0, qPrintable(older.err));
+        {
+            TDataModuleMain dm(db);
+            TSavedExam back;
+            QVERIFY(dm.LoadSavedExam(back));
+            QCOMPARE(back.Test_ID, exam.Test_ID);
+            QCOMPARE(back.records.size(), 2);
+            QVERIFY(back.Timed);
             // A bank from before the exam was kept rebuilds as well, with the tables.
             QSqlQuery q(dm.database());
             QVERIFY(q.exec(QStringLiteral("drop table tabExamSaveItem")));

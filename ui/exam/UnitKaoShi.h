@@ -63,6 +63,9 @@ public:
     int QuestionCnt = 0;
     // False when the candidate handed in although the history row could not be written.
     bool ResultStored = true;
+    // Held to the hour (counted down, warned, handed in when it is over), or without a limit
+    // when the set-up's 考试中计时 is unticked.
+    bool Timed = true;
 
     // The reviews after a hand-in ("view", "error", "right", "notfinish"): the paper is shown,
     // no answer is taken and the way out writes nothing.
@@ -212,6 +215,8 @@ private:
     void showOptionTicks(const TItem &item);
     // The submit hotspot: the hand-in, or the end of a review.
     void showSubmitHotspot();
+    // The time left shown in the top bar (or that there is no limit); the time left.
+    qint64 showLeftTime();
     // Time is up: the candidate is told, and the paper is handed in without confirmations.
     void timeUp();
     // Scores the paper into the result fields and writes its history row, then closes the

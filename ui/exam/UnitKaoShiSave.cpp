@@ -46,6 +46,7 @@ TSavedExam TfrmKaoShi::snapshot() const
     exam.StartTime = StartTime;
     exam.UsedMsecs = std::max<qint64>(0, StartTime.msecsTo(Clock::now()));
     exam.ItemIndex = Item_Index;
+    exam.Timed = Timed;
     exam.records.reserve(ItemList.count());
     for (int i = 0; i < ItemList.count(); ++i) {
         const TItem &item = *ItemList[i];
@@ -102,6 +103,7 @@ TfrmKaoShi::Resume TfrmKaoShi::ResumeExam(const TSavedExam &exam)
     KeChengName = exam.KeChengName;
     ZhangJieID = exam.ZhangJieID;
     ZhangJieName = exam.ZhangJieName;
+    Timed = exam.Timed;
     showCourse();
     ItemList.clear();
     // The questions again, each once, in the order they were drawn.

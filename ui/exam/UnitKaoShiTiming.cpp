@@ -81,8 +81,8 @@ void TfrmKaoShi::startCountdown()
     m_warned = false;
     m_timeUp = false;
     Panel11n->setReadOnly(false);
-    const qint64 left = std::min(ExamMsecs, ExamMsecs - StartTime.msecsTo(Clock::now()));
-    lblLeftTime->setText(clockText(left > 0 ? left / 1000 : 0));
+    showLeftTime();
+    // Also without a limit: its steps keep the saved exam's time used current.
     Timer1->start();
     // Kept in the bank from its first moment; a bank that cannot be written goes without.
     m_saveErrorShown = false;
@@ -96,15 +96,21 @@ void TfrmKaoShi::startCountdown()
     scheduleSave();
 }
 
+qint64 TfrmKaoShi::showLeftTime()
+{
+    const qint64 left = std::min(ExamMsecs, ExamMsecs - StartTime.msecsTo(Clock::now()));
+    lblLeftTime->setText(Timed ? clockText(left > 0 ? left / 1000 : 0) : QStringLiteral("不限时"));
+    return left;
+}
+
 void TfrmKaoShi::Timer1Timer()
 {
     Timer1->stop();
     // Reviews are never timed.
     if (isReview())
         return;
-    const qint64 left = std::min(ExamMsecs, ExamMsecs - StartTime.msecsTo(Clock::now()));
-    lblLeftTime->setText(clockText(left > 0 ? left / 1000 : 0));
-    if (left <= 0) {
+    const qint64 left = showLeftTime();
+    if (Timed && left <= 0) {
         timeUp();
         return;
     }
@@ -112,7 +118,7 @@ void TfrmKaoShi::Timer1Timer()
     if (!m_lastSave.isValid() || m_lastSave.msecsTo(Clock::now()) >= RefreshMsecs)
         scheduleSave();
     // Once, as soon as five minutes or less are left: a late step must not skip it.
-    if (!m_warned && left <= WarningMsecs) {
+    if (Timed && !m_warned && left <= WarningMsecs) {
         m_warned = true;
         MessageBox::information(this, QStringLiteral("提示"), QStringLiteral("还有5分钟结束本次考试，请抓紧时间答题！"));
     }

@@ -151,6 +151,7 @@ void TMainForm::sbKaiShiKaoShiClick()
     if (!f || !mayReplaceSavedExam())
         return;
     f->LXMode = QStringLiteral("First");
+    f->Timed = cbKaoShiJIShi->isChecked();
     f->DanXunCnt = lblKSDanXuanCnt->text().toInt();
     f->DuoXuanCnt = lblKSDuoXuanCnt->text().toInt();
     f->PanDuanCnt = lblKSPanDuanCnt->text().toInt();
@@ -179,6 +180,7 @@ void TMainForm::SpeedButton30Click()
     // The exam window no longer holds the chosen paper: a paper start needs a paper click first.
     noPaperChosen();
     f->LXMode = QStringLiteral("First");
+    f->Timed = cbKaoShiJIShi->isChecked();
     f->DanXunCnt = 20;
     f->DuoXuanCnt = 20;
     f->PanDuanCnt = 20;

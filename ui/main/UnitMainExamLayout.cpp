@@ -160,7 +160,8 @@ void TMainForm::buildExamView()
     sg->addWidget(edtKaoShiShiJian, 0, 1);
     sg->addWidget(Controls::label(settings, QString(), QStringLiteral("分钟")), 0, 2);
     cbKaoShiJIShi = Controls::checkBox(settings, QStringLiteral("cbKaoShiJIShi"), QStringLiteral("考试中计时"), true,
-                                       QStringLiteral("考试中显示剩余时间，到时自动交卷"));
+                                       QStringLiteral("勾选时限时60分钟：显示剩余时间，剩5分钟时提醒，到时自动交卷；"
+                                                      "不勾选则不限时，只记录用时"));
     sg->addWidget(cbKaoShiJIShi, 0, 3);
     QLabel *sizeCaption = Controls::label(settings, QString(), QStringLiteral("字体大小："));
     seKSZiTiDaXiao = Controls::spinBox(settings, QStringLiteral("seKSZiTiDaXiao"), 9, 16, 12,
