@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "store/UnitDM.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
 #include "ui/exam/UnitKaoShi.h"
@@ -60,9 +61,14 @@ QWidget *duringExam(ShotContext &c, const std::function<void()> &start,
     return pixmap.isNull() ? nullptr : Shots::asPicture(pixmap);
 }
 
+// An exam of an earlier picture left without a hand-in stays saved for a resume; each picture
+// starts afresh rather than being asked whether to give it up.
+void forgetLeftExam(ShotContext &c) { c.dm->DeleteSavedExam(); }
+
 std::function<void()> paperExam(ShotContext &c, int course, int paper)
 {
     return [&c, course, paper] {
+        forgetLeftExam(c);
         choosePaper(c.mainForm, course, paper);
         c.mainForm->sbKaiShiKaoShiClick();
     };
@@ -129,6 +135,7 @@ const Shots::Register picture{540, QStringLiteral("exam-picture-question"), [](S
                                   bool found = false;
                                   for (int attempt = 0; attempt < 20 && !found; ++attempt) {
                                       const auto start = [&c] {
+                                          forgetLeftExam(c);
                                           c.mainForm->SpeedButton4Click();
                                           c.mainForm->cbKaoShi->setCurrentIndex(0);
                                           c.mainForm->SpeedButton30Click();
