@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -118,6 +120,33 @@ QString keepBackup(const QString &file)
     return backup;
 }
 
+// Backups of the copy beyond the newest few go: every renewal made one, and their records
+// are all in the copy. Only names keepBackup gives are touched.
+void pruneBackups(const QString &file, int keep)
+{
+    const QFileInfo info(file);
+    const QRegularExpression dated(QStringLiteral("^%1-(\\d{8}-\\d{6})(?:-(\\d+))?\\.%2$")
+                                       .arg(QRegularExpression::escape(info.completeBaseName()),
+                                            QRegularExpression::escape(info.suffix())));
+    struct Backup
+    {
+        QString stamp;
+        int n;
+        QString name;
+    };
+    QList<Backup> backups;
+    for (const QString &name : info.dir().entryList(QDir::Files)) {
+        const QRegularExpressionMatch m = dated.match(name);
+        if (m.hasMatch())
+            backups.append({m.captured(1), m.captured(2).toInt(), name});
+    }
+    std::sort(backups.begin(), backups.end(), [](const Backup &a, const Backup &b) {
+        return a.stamp != b.stamp ? a.stamp > b.stamp : a.n > b.n;
+    });
+    for (qsizetype i = keep; i < backups.size(); ++i)
+        QFile::remove(info.dir().filePath(backups.at(i).name));
+}
+
 }
 
 namespace UserBank {
@@ -205,6 +234,7 @@ Result prepare(const QString &shipped, const QString &folder)
             result.backup.clear();
             throw;
         }
+        pruneBackups(user, KeptBackups);
     } catch (const StoreError &e) {
         result.notice = QStringLiteral("新版题库未能转入您的题库副本 %1（%2）。本次仍使用原来的题库，学习记录都在；下次启动时会再试。")
                             .arg(native(user), e.message());

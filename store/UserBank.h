@@ -22,6 +22,9 @@ struct Result
 // The copy's file name in its folder.
 QString fileIn(const QString &folder);
 
+// How many dated backups of the copy a renewal leaves beside it, the newest ones.
+constexpr int KeptBackups = 3;
+
 // Makes or renews the copy of `shipped` in `folder` (created when missing). Throws StoreError
 // when the shipped bank is missing or not a bank. A copy that is not a usable bank is left
 // alone, for the program's own open to report.

@@ -260,6 +260,35 @@ private slots:
         Modal::clearHandler();
     }
 
+    // Backups do not pile up over years of updates: a renewal leaves the newest few, and files
+    // the program did not name are not its to remove.
+    void renewalKeepsTheNewestBackups()
+    {
+        InstalledTree tree;
+        QCOMPARE(tree.start(), 0);
+        const QDir folder(tree.userFolder());
+        const QStringList older{"sys-20240101-080000.db", "sys-20250101-080000.db", "sys-20250101-080000-1.db",
+                                "sys-20260101-080000.db"};
+        const QStringList others{"sys-mine.db", "notes.txt"};
+        for (const QString &name : older + others) {
+            QFile f(folder.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        writeBank(tree.shipped(), newerBank);
+        QCOMPARE(tree.start(), 0);
+        QStringList left = folder.entryList(QDir::Files);
+        left.removeAll(QStringLiteral("sys.db"));
+        left.removeAll(QStringLiteral("sys.db.lock"));
+        // The renewal's own backup and the two newest of before, and the files of others.
+        QCOMPARE(left.size(), 3 + others.size());
+        QVERIFY(left.contains(QStringLiteral("sys-20260101-080000.db")));
+        QVERIFY(left.contains(QStringLiteral("sys-20250101-080000-1.db")));
+        QVERIFY(!left.contains(QStringLiteral("sys-20250101-080000.db")));
+        QVERIFY(!left.contains(QStringLiteral("sys-20240101-080000.db")));
+        for (const QString &name : others)
+            QVERIFY(left.contains(name));
+    }
+
     // A renewal that cannot finish leaves the copy as it was, says so, and tries again later.
     void failedRenewalKeepsTheCopy()
     {
