@@ -85,6 +85,8 @@ private slots:
     void correctRate();
     void newestFirstInTableAndCurve();
     void openingTwiceShowsEachRunOnce();
+    void longHistoryNamesSomePoints_data();
+    void longHistoryNamesSomePoints();
     void clearingLeavesHeaderAndEmptyRow();
     void failedClearingKeepsEverything();
     void rowClickShowsCourseAndChapter();
@@ -175,6 +177,37 @@ void TestProgress::newestFirstInTableAndCurve()
     // points; the newest run on the left, as the axis says.
     QCOMPARE(form.ChartAxisY->titleText(), QStringLiteral("答对率%"));
     QVERIFY(form.ChartAxisX->titleText().contains(QStringLiteral("1 为最近一次")));
+}
+
+void TestProgress::longHistoryNamesSomePoints_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<int>("named");
+    QTest::newRow("a few runs: every point") << 3 << 3;
+    QTest::newRow("25 runs: every point") << 25 << 25;
+    QTest::newRow("26 runs: every other") << 26 << 13;
+    QTest::newRow("200 runs: every eighth") << 200 << 25;
+}
+
+// After months of practice the curve is not buried under its own point names.
+void TestProgress::longHistoryNamesSomePoints()
+{
+    QFETCH(int, runs);
+    QFETCH(int, named);
+    TestApp app;
+    for (int i = 0; i < runs; ++i)
+        store(app, {QStringLiteral("2025%1").arg(100000000 + i * 1000, 10, 10, QChar(u'0')), QStringLiteral("3"),
+                    QStringLiteral("1"), QStringLiteral("会计基础"), QStringLiteral("第一章 总论")});
+    TMainForm form(app.dm());
+    form.SpeedButton8->click();
+    QLineSeries *line = curve(form);
+    QVERIFY(line);
+    QCOMPARE(line->count(), runs);
+    int shown = 0;
+    for (int i = 0; i < runs; ++i)
+        shown += line->pointConfiguration(i).value(QXYSeries::PointConfiguration::LabelVisibility).toBool() ? 1 : 0;
+    QCOMPARE(shown, named);
+    QVERIFY(line->pointConfiguration(0).value(QXYSeries::PointConfiguration::LabelVisibility).toBool());
 }
 
 void TestProgress::openingTwiceShowsEachRunOnce()

@@ -28,6 +28,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,6 +38,8 @@ const QStringList LogHeaders = {
     QStringLiteral("成绩得分"), QStringLiteral("答对率"), QStringLiteral("成绩所属"),
 };
 const QColor PointColour(255, 0, 0);
+// Point names the curve shows at most.
+constexpr int MostPointLabels = 25;
 
 // The view's buttons fill their column and show their caption only.
 const Controls::ButtonLook ColumnButton{.style = Qt::ToolButtonTextOnly, .fillWidth = true, .minimumSize = {0, 32}};
@@ -287,9 +290,13 @@ void TMainForm::plotCurve(const QList<QPointF> &points)
     QFont labelFont = series->pointLabelsFont();
     labelFont.setBold(true);
     series->setPointLabelsFont(labelFont);
+    // A long history would bury the curve under its own numbers: every k-th point is named,
+    // the newest always, so that some two dozen names show however many runs there are.
+    const int every = std::max(1, (n + MostPointLabels - 1) / MostPointLabels);
     for (int i = 0; i < n; ++i)
         series->setPointConfiguration(i, {{QXYSeries::PointConfiguration::Color, PointColour},
-                                          {QXYSeries::PointConfiguration::Size, 5}});
+                                          {QXYSeries::PointConfiguration::Size, 5},
+                                          {QXYSeries::PointConfiguration::LabelVisibility, i % every == 0}});
     // Which run a point is: its date, course and chapter.
     connect(series, &QLineSeries::hovered, this, [this](const QPointF &point, bool entered) {
         if (entered)
