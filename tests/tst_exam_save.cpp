@@ -170,6 +170,20 @@ QString crashImage(TestApp &app, QTemporaryDir &dir)
     return copy;
 }
 
+// The bank as a crash leaves it while a paper is open with its first question answered A.
+QString crashedWithOneAnswer(TestApp &app, QTemporaryDir &dir)
+{
+    QString image;
+    Run first(app.databaseFile());
+    first.sit(false, [&] {
+        first.enter();
+        first.tick(0, QStringLiteral("A"));
+        QCoreApplication::processEvents();
+        image = crashImage(app, dir);
+    });
+    return image;
+}
+
 } // namespace
 
 class TestExamSave : public QObject
@@ -352,16 +366,7 @@ void TestExamSave::decliningTheResume()
     QFETCH(bool, discard);
     TestApp app(saveBank);
     QTemporaryDir dir;
-    QString image;
-    {
-        Run first(app.databaseFile());
-        first.sit(false, [&] {
-            first.enter();
-            first.tick(0, QStringLiteral("A"));
-            QCoreApplication::processEvents();
-            image = crashImage(app, dir);
-        });
-    }
+    const QString image = crashedWithOneAnswer(app, dir);
     Run second(image);
     int shown = 0;
     Modal::setHandler([&](QDialog *) { ++shown; });
@@ -387,16 +392,7 @@ void TestExamSave::startUpOffersTheSavedExam()
 {
     TestApp app(saveBank);
     QTemporaryDir dir;
-    QString image;
-    {
-        Run first(app.databaseFile());
-        first.sit(false, [&] {
-            first.enter();
-            first.tick(0, QStringLiteral("A"));
-            QCoreApplication::processEvents();
-            image = crashImage(app, dir);
-        });
-    }
+    const QString image = crashedWithOneAnswer(app, dir);
     QVERIFY(QFile::remove(app.databaseFile()));
     QVERIFY(QFile::copy(image, app.databaseFile()));
 
@@ -658,16 +654,7 @@ void TestExamSave::newExamAsksBeforeReplacingAKeptOne()
     QFETCH(bool, replace);
     TestApp app(saveBank);
     QTemporaryDir dir;
-    QString image;
-    {
-        Run first(app.databaseFile());
-        first.sit(false, [&] {
-            first.enter();
-            first.tick(0, QStringLiteral("A"));
-            QCoreApplication::processEvents();
-            image = crashImage(app, dir);
-        });
-    }
+    const QString image = crashedWithOneAnswer(app, dir);
     Run second(image);
     // Not resumed, but kept for later.
     MessageBox::setNextAnswer(QMessageBox::No);
