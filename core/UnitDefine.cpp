@@ -85,6 +85,25 @@ bool EntryIsWrong(const TItem &entry)
     return !entry.UserAnswer.isEmpty() && !EntryIsRight(entry);
 }
 
+std::function<bool(const TItem &)> ReviewFilter(const QString &mode)
+{
+    if (mode == QLatin1String("error"))
+        return EntryIsWrong;
+    if (mode == QLatin1String("right"))
+        return EntryIsRight;
+    if (mode == QLatin1String("notfinish"))
+        return [](const TItem &entry) { return entry.UserAnswer.isEmpty(); };
+    return {};
+}
+
+int NextTakenIndex(int index, int step, const std::function<bool(const TItem &)> &take)
+{
+    for (int position = index + step; position >= 0 && position < ItemList.count(); position += step)
+        if (take(*ItemList[position]))
+            return position;
+    return index;
+}
+
 RunTally TallyItemList()
 {
     RunTally t;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -172,6 +173,13 @@ std::vector<int> QuestionStarts();
 bool EntryIsRight(const TItem &entry);
 // Answered, and not right. An unanswered entry is neither right nor wrong.
 bool EntryIsWrong(const TItem &entry);
+
+// The entries a review of that mode goes through, for practice and exam alike: "error" the
+// wrong ones, "right" the right ones, "notfinish" the unanswered ones; empty for another mode.
+std::function<bool(const TItem &)> ReviewFilter(const QString &mode);
+// The position of the nearest entry of ItemList after index in steps of step (1 or -1) that
+// take accepts; index itself when there is none (so -1, 1 gives the first, or -1).
+int NextTakenIndex(int index, int step, const std::function<bool(const TItem &)> &take);
 
 // The counts and marks of ItemList as a run or exam ends; scores in hundredths of a point.
 struct RunTally

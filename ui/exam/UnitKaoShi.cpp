@@ -183,25 +183,11 @@ void TfrmKaoShi::pnlItemAllClick(QWidget *sender)
 
 int TfrmKaoShi::GetNextItemIndex(int index, int val) const
 {
-    const int n = ItemList.count();
-    const auto inList = [n](int position) { return position >= 0 && position < n; };
     if (LXMode == QLatin1String("First") || LXMode == QLatin1String("new") || LXMode == QLatin1String("view"))
-        return inList(index + val) ? index + val : index;
-
-    std::function<bool(const TItem &)> wanted;
+        return NextTakenIndex(index, val, [](const TItem &) { return true; });
     // Right and wrong as the result counts them: by the marks earned.
-    if (LXMode == QLatin1String("error"))
-        wanted = EntryIsWrong;
-    else if (LXMode == QLatin1String("right"))
-        wanted = EntryIsRight;
-    else if (LXMode == QLatin1String("notfinish"))
-        wanted = [](const TItem &e) { return e.UserAnswer.isEmpty(); };
-    else
-        return index;
-    for (int position = index + val; inList(position); position += val)
-        if (wanted(*ItemList[position]))
-            return position;
-    return index;
+    const auto take = ReviewFilter(LXMode);
+    return take ? NextTakenIndex(index, val, take) : index;
 }
 
 void TfrmKaoShi::Label13Click() { goTo(GetNextItemIndex(-1, 1)); }

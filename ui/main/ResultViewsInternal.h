@@ -1,6 +1,5 @@
 #pragma once
 // What the practice and exam result views share and nothing else needs.
-#include "core/UnitDefine.h"
 
 #include <QDateTime>
 #include <QString>
@@ -22,16 +21,6 @@ inline QString elapsed(const QDateTime &from, const QDateTime &to)
 inline QString points(int hundredths)
 {
     return QString::number(hundredths / 100.0, 'f', 2);
-}
-
-// Position of the first entry of ItemList that meets the condition; -1 when none.
-template <typename Pred>
-int firstEntry(Pred pred)
-{
-    for (int i = 0; i < ItemList.count(); ++i)
-        if (pred(*ItemList.object(i)))
-            return i;
-    return -1;
 }
 
 } // namespace ResultViews

@@ -241,7 +241,7 @@ private:
     void runReview();
     // Starts the review of that mode at entry first; with no such entry (first < 0), says so
     // in a message instead.
-    void reviewFrom(const QString &mode, int first, const QString &none);
+    void reviewFrom(const QString &mode, const QString &none);
     void showJHCTCounts(int zong, int dan, int duo, int pan, int fen);
     QObject *m_enterClicks = nullptr; // Enter activates the focused button
     QWidget *m_setupView = nullptr;   // where the last new run was set up
@@ -264,7 +264,7 @@ private:
     void runExamReview();
     // Starts the exam review of that mode at record first; with no such record (first < 0),
     // says so in a message instead.
-    void examReviewFrom(const QString &mode, int first, const QString &none);
+    void examReviewFrom(const QString &mode, const QString &none);
     int m_kaoShiButtonCount = 0; // paper buttons of the last fill
 };
 

@@ -18,7 +18,6 @@
 #include <algorithm>
 
 using ResultViews::elapsed;
-using ResultViews::firstEntry;
 using ResultViews::points;
 
 void TMainForm::ShowResultKS()
@@ -73,11 +72,12 @@ void TMainForm::runExamReview()
         KaoShiArea->setCurrentWidget(dbKaoShiInfo);
 }
 
-void TMainForm::examReviewFrom(const QString &mode, int first, const QString &none)
+void TMainForm::examReviewFrom(const QString &mode, const QString &none)
 {
     TfrmKaoShi *f = frmKaoShi;
     if (!f)
         return;
+    const int first = NextTakenIndex(-1, 1, ReviewFilter(mode));
     f->LXMode = mode;
     f->Item_Index = first;
     if (first < 0) {
@@ -103,18 +103,17 @@ void TMainForm::SpeedButton22Click()
 {
     // Wrong as the result counts it: answered without its marks. Unanswered records are
     // what "未做题目" shows.
-    examReviewFrom(QStringLiteral("error"), firstEntry(EntryIsWrong), QStringLiteral("没有错题！"));
+    examReviewFrom(QStringLiteral("error"), QStringLiteral("没有错题！"));
 }
 
 void TMainForm::SpeedButton21Click()
 {
-    examReviewFrom(QStringLiteral("right"), firstEntry(EntryIsRight), QStringLiteral("没有对题！"));
+    examReviewFrom(QStringLiteral("right"), QStringLiteral("没有对题！"));
 }
 
 void TMainForm::SpeedButton20Click()
 {
-    examReviewFrom(QStringLiteral("notfinish"), firstEntry([](const TItem &e) { return e.UserAnswer.isEmpty(); }),
-                   QStringLiteral("没有未完成题！"));
+    examReviewFrom(QStringLiteral("notfinish"), QStringLiteral("没有未完成题！"));
 }
 
 void TMainForm::SpeedButton19Click()

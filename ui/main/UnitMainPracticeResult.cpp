@@ -18,7 +18,6 @@
 #include <algorithm>
 
 using ResultViews::elapsed;
-using ResultViews::firstEntry;
 using ResultViews::points;
 
 void TMainForm::ShowResultZJ()
@@ -66,11 +65,12 @@ void TMainForm::runReview()
     runPractice();
 }
 
-void TMainForm::reviewFrom(const QString &mode, int first, const QString &none)
+void TMainForm::reviewFrom(const QString &mode, const QString &none)
 {
     TfrmZhangJie *f = frmZhangJie;
     if (!f)
         return;
+    const int first = NextTakenIndex(-1, 1, ReviewFilter(mode));
     f->LXMode = mode;
     f->Item_Index = first;
     if (first < 0) {
@@ -96,20 +96,17 @@ void TMainForm::SpeedButton15Click()
 {
     // Wrong as the result counts it: answered and not right. Unanswered entries are what
     // "未做题目" shows.
-    reviewFrom(QStringLiteral("error"), firstEntry([](const TItem &e) { return EntryIsWrong(e); }),
-               QStringLiteral("没有错题！"));
+    reviewFrom(QStringLiteral("error"), QStringLiteral("没有错题！"));
 }
 
 void TMainForm::SpeedButton16Click()
 {
-    reviewFrom(QStringLiteral("right"), firstEntry([](const TItem &e) { return EntryIsRight(e); }),
-               QStringLiteral("没有对题！"));
+    reviewFrom(QStringLiteral("right"), QStringLiteral("没有对题！"));
 }
 
 void TMainForm::SpeedButton17Click()
 {
-    reviewFrom(QStringLiteral("notfinish"), firstEntry([](const TItem &e) { return e.UserAnswer.isEmpty(); }),
-               QStringLiteral("没有未完成题！"));
+    reviewFrom(QStringLiteral("notfinish"), QStringLiteral("没有未完成题！"));
 }
 
 void TMainForm::SpeedButton18Click()

@@ -488,27 +488,12 @@ void TfrmZhangJie::cbABCDEFClick(QCheckBox *sender)
 
 int TfrmZhangJie::GetNextItemIndex(int index, int step) const
 {
-    const int n = ItemList.count();
-    const auto inList = [n](int position) { return position >= 0 && position < n; };
-
     if (LXMode == QLatin1String("First") || LXMode == QLatin1String("new") || LXMode == QLatin1String("view")
         || isCutMode(LXMode))
-        return inList(index + step) ? index + step : index;
-
-    std::function<bool(const TItem &)> wanted;
+        return NextTakenIndex(index, step, [](const TItem &) { return true; });
     // Right and wrong as the result counts them, so the review steps through what it counted.
-    if (LXMode == QLatin1String("error"))
-        wanted = EntryIsWrong;
-    else if (LXMode == QLatin1String("right"))
-        wanted = EntryIsRight;
-    else if (LXMode == QLatin1String("notfinish"))
-        wanted = [](const TItem &e) { return e.UserAnswer.isEmpty(); };
-    else
-        return index;
-    for (int position = index + step; inList(position); position += step)
-        if (wanted(*ItemList[position]))
-            return position;
-    return index;
+    const auto take = ReviewFilter(LXMode);
+    return take ? NextTakenIndex(index, step, take) : index;
 }
 
 void TfrmZhangJie::sbNextClick()
