@@ -3,6 +3,7 @@
 #include "ui/main/UnitMain.h"
 
 #include "ui/Controls.h"
+#include "ui/main/ResultViewsInternal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -223,29 +224,15 @@ void TMainForm::buildExamResultView()
         grid->addWidget(Controls::boldLabel(gbKaoShi, QString(), heads[i].first), i / 2, (i % 2) * 2);
         grid->addWidget(heads[i].second, i / 2, (i % 2) * 2 + 1);
     }
-    lblKaoShiZongGong = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiZongGong"));
-    lblKaoShiYiDa = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiYiDa"));
-    lblKaoShiWeiDa = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiWeiDa"));
-    lblKaoShiDui = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiDui"));
-    lblKaoShiCuo = Controls::label(gbKaoShi, QStringLiteral("lblKaoShiCuo"));
-    grid->addWidget(lblKaoShiZongGong, 2, 0, 1, 4);
-    grid->addWidget(lblKaoShiYiDa, 3, 0, 1, 2);
-    grid->addWidget(lblKaoShiWeiDa, 3, 2, 1, 2);
-    grid->addWidget(lblKaoShiDui, 4, 0, 1, 2);
-    grid->addWidget(lblKaoShiCuo, 4, 2, 1, 2);
-    for (int i = 0; i < grid->count(); ++i)
-        Controls::setPointSize(grid->itemAt(i)->widget(), 11);
-    column->addLayout(grid);
-
-    auto *score = new QVBoxLayout;
-    score->setSpacing(6);
-    lblKaoShiManFen = Controls::boldLabel(gbKaoShi, QStringLiteral("lblKaoShiManFen"), QString(), 14);
-    lblKaoShiDeFen = Controls::boldLabel(gbKaoShi, QStringLiteral("lblKaoShiDeFen"), QString(), 14);
-    lblKaoShiZhengQueLv = Controls::boldLabel(gbKaoShi, QStringLiteral("lblKaoShiZhengQueLv"), QString(), 14);
-    lblKaoShiDeFen->setStyleSheet(QStringLiteral("color: #c0392b;"));
-    for (QLabel *l : {lblKaoShiManFen, lblKaoShiDeFen, lblKaoShiZhengQueLv})
-        score->addWidget(l);
-    column->addLayout(score);
+    const ResultViews::FigureLabels figures = ResultViews::addFigureLabels(gbKaoShi, grid, column, QStringLiteral("KaoShi"));
+    lblKaoShiZongGong = figures.total;
+    lblKaoShiYiDa = figures.done;
+    lblKaoShiWeiDa = figures.notDone;
+    lblKaoShiDui = figures.right;
+    lblKaoShiCuo = figures.wrong;
+    lblKaoShiManFen = figures.full;
+    lblKaoShiDeFen = figures.earned;
+    lblKaoShiZhengQueLv = figures.rate;
 
     // From the left: all answers, wrong, right, unanswered, the paper again.
     auto *reviews = new QHBoxLayout;

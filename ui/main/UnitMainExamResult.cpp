@@ -18,7 +18,6 @@
 #include <algorithm>
 
 using ResultViews::elapsed;
-using ResultViews::points;
 
 void TMainForm::ShowResultKS()
 {
@@ -33,29 +32,13 @@ void TMainForm::ShowResultKS()
     const QDateTime began = QDateTime::fromString(f->Test_ID, QStringLiteral("yyyyMMddhhmmss"));
     lblKaoShiKaiShi->setText((began.isValid() ? began : f->StartTime).toString(QStringLiteral("hh:mm:ss")));
     lblKaoShiYongShi->setText(f->TimeUsed.isEmpty() ? elapsed(f->StartTime, Clock::now()) : f->TimeUsed);
-    // The counts are of records; where analysis questions make them more than the questions,
-    // they say so.
-    const int records = f->YiLianXiCnt + f->WeiLianXiCnt;
-    const bool subQuestions = f->QuestionCnt != records;
-    const QString unit = subQuestions ? QStringLiteral("小题") : QStringLiteral("题");
-    lblKaoShiZongGong->setText(subQuestions
-                                   ? QStringLiteral("试卷题目数：%1题，共%2小题").arg(f->QuestionCnt).arg(records)
-                                   : QStringLiteral("试卷题目数：%1题").arg(records));
-    lblKaoShiYiDa->setText(QStringLiteral("已做完题数：%1").arg(f->YiLianXiCnt) + unit);
-    lblKaoShiWeiDa->setText(QStringLiteral("未做完题数：%1").arg(f->WeiLianXiCnt) + unit);
-    lblKaoShiDui->setText(QStringLiteral("正确题数：%1").arg(f->ZhengQueCnt) + unit);
-    lblKaoShiCuo->setText(QStringLiteral("错误题数：%1").arg(f->CuoWuCnt) + unit);
-    lblKaoShiManFen->setText(QStringLiteral("满分：") + points(f->ManFen) + QStringLiteral("分"));
-    lblKaoShiDeFen->setText(QStringLiteral("您本次得分：") + points(f->DeFen) + QStringLiteral("分")
-                            + (f->ResultStored ? QString() : QStringLiteral("（未记入学习记录）")));
-    // A share of the points, named so that it is not taken for the history's share of right
-    // answers.
-    lblKaoShiZhengQueLv->setText(QStringLiteral("得分率为：0%"));
-    if (f->ManFen != 0) {
-        const double rate = double(qint64(f->DeFen) * 100) / f->ManFen;
-        lblKaoShiZhengQueLv->setText(QStringLiteral("得分率为：") + QString::number(rate, 'f', 2) + QStringLiteral("%"));
-    }
-    lblKaoShiZhengQueLv->setToolTip(QStringLiteral("得分占满分的比例"));
+    ResultViews::showFigures({lblKaoShiZongGong, lblKaoShiYiDa, lblKaoShiWeiDa, lblKaoShiDui, lblKaoShiCuo, lblKaoShiManFen,
+                              lblKaoShiDeFen, lblKaoShiZhengQueLv},
+                             {f->QuestionCnt, f->YiLianXiCnt, f->WeiLianXiCnt, f->ZhengQueCnt, f->CuoWuCnt, f->ManFen,
+                              f->DeFen},
+                             QStringLiteral("试卷题目数："), QStringLiteral("已做完题数："), QStringLiteral("未做完题数："));
+    if (!f->ResultStored)
+        lblKaoShiDeFen->setText(lblKaoShiDeFen->text() + QStringLiteral("（未记入学习记录）"));
     KaoShiArea->setCurrentWidget(gbKaoShi);
 }
 

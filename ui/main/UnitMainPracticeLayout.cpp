@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/FlatButtons.h"
 #include "ui/main/PracticeViewsInternal.h"
+#include "ui/main/ResultViewsInternal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -354,29 +355,15 @@ void TMainForm::buildPracticeView()
         grid->addWidget(lblResKaiShi, 1, 1);
         grid->addWidget(Controls::boldLabel(gbRes, QStringLiteral("Label27"), QStringLiteral("练习用时")), 1, 2);
         grid->addWidget(lblResYongShi, 1, 3);
-        lblResZongGong = Controls::label(gbRes, QStringLiteral("lblResZongGong"));
-        lblResYiDa = Controls::label(gbRes, QStringLiteral("lblResYiDa"));
-        lblResWeiDa = Controls::label(gbRes, QStringLiteral("lblResWeiDa"));
-        lblResDui = Controls::label(gbRes, QStringLiteral("lblResDui"));
-        lblResCuo = Controls::label(gbRes, QStringLiteral("lblResCuo"));
-        grid->addWidget(lblResZongGong, 2, 0, 1, 4);
-        grid->addWidget(lblResYiDa, 3, 0, 1, 2);
-        grid->addWidget(lblResWeiDa, 3, 2, 1, 2);
-        grid->addWidget(lblResDui, 4, 0, 1, 2);
-        grid->addWidget(lblResCuo, 4, 2, 1, 2);
-        for (int i = 0; i < grid->count(); ++i)
-            Controls::setPointSize(grid->itemAt(i)->widget(), 11);
-        column->addLayout(grid);
-
-        auto *score = new QVBoxLayout;
-        score->setSpacing(6);
-        lblResManFen = Controls::boldLabel(gbRes, QStringLiteral("lblResManFen"), QString(), 14);
-        lblResDeFen = Controls::boldLabel(gbRes, QStringLiteral("lblResDeFen"), QString(), 14);
-        lblResZhengQueLv = Controls::boldLabel(gbRes, QStringLiteral("lblResZhengQueLv"), QString(), 14);
-        lblResDeFen->setStyleSheet(QStringLiteral("color: #c0392b;"));
-        for (QLabel *l : {lblResManFen, lblResDeFen, lblResZhengQueLv})
-            score->addWidget(l);
-        column->addLayout(score);
+        const ResultViews::FigureLabels figures = ResultViews::addFigureLabels(gbRes, grid, column, QStringLiteral("Res"));
+        lblResZongGong = figures.total;
+        lblResYiDa = figures.done;
+        lblResWeiDa = figures.notDone;
+        lblResDui = figures.right;
+        lblResCuo = figures.wrong;
+        lblResManFen = figures.full;
+        lblResDeFen = figures.earned;
+        lblResZhengQueLv = figures.rate;
 
         auto *reviews = new QHBoxLayout;
         SpeedButton14 = Controls::button(gbRes, QStringLiteral("SpeedButton14"), QStringLiteral("查看所有答案"),

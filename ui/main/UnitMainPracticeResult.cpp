@@ -18,7 +18,6 @@
 #include <algorithm>
 
 using ResultViews::elapsed;
-using ResultViews::points;
 
 void TMainForm::ShowResultZJ()
 {
@@ -30,28 +29,11 @@ void TMainForm::ShowResultZJ()
     lblResZhangJie->setText(f->RunZhangJieName);
     lblResKaiShi->setText(f->StartTime.toString(QStringLiteral("hh:mm:ss")));
     lblResYongShi->setText(f->TimeUsed.isEmpty() ? elapsed(f->StartTime, Clock::now()) : f->TimeUsed);
-    // The counts below are of entries; where calculation or case questions make them more than
-    // the questions, they say so.
-    const int entries = f->YiLianXiCnt + f->WeiLianXiCnt;
-    const bool subQuestions = f->QuestionCnt != entries;
-    const QString unit = subQuestions ? QStringLiteral("小题") : QStringLiteral("题");
-    lblResZongGong->setText(subQuestions
-                                ? QStringLiteral("本次练习题量共：%1题，共%2小题").arg(f->QuestionCnt).arg(entries)
-                                : QStringLiteral("本次练习题量共：%1题").arg(entries));
-    lblResYiDa->setText(QStringLiteral("已练习题数：%1").arg(f->YiLianXiCnt) + unit);
-    lblResWeiDa->setText(QStringLiteral("未练习题数：%1").arg(f->WeiLianXiCnt) + unit);
-    lblResDui->setText(QStringLiteral("正确题数：%1").arg(f->ZhengQueCnt) + unit);
-    lblResCuo->setText(QStringLiteral("错误题数：%1").arg(f->CuoWuCnt) + unit);
-    lblResManFen->setText(QStringLiteral("满分：") + points(f->ManFen) + QStringLiteral("分"));
-    lblResDeFen->setText(QStringLiteral("您本次得分：") + points(f->DeFen) + QStringLiteral("分"));
-    // A share of the points, named so that it is not taken for the history's share of
-    // answered questions.
-    lblResZhengQueLv->setText(QStringLiteral("得分率为：0%"));
-    if (f->ManFen != 0) {
-        const double rate = double(qint64(f->DeFen) * 100) / f->ManFen;
-        lblResZhengQueLv->setText(QStringLiteral("得分率为：") + QString::number(rate, 'f', 2) + QStringLiteral("%"));
-    }
-    lblResZhengQueLv->setToolTip(QStringLiteral("得分占满分的比例"));
+    ResultViews::showFigures({lblResZongGong, lblResYiDa, lblResWeiDa, lblResDui, lblResCuo, lblResManFen, lblResDeFen,
+                              lblResZhengQueLv},
+                             {f->QuestionCnt, f->YiLianXiCnt, f->WeiLianXiCnt, f->ZhengQueCnt, f->CuoWuCnt, f->ManFen,
+                              f->DeFen},
+                             QStringLiteral("本次练习题量共："), QStringLiteral("已练习题数："), QStringLiteral("未练习题数："));
     PracticeArea->setCurrentWidget(gbRes);
 }
 
