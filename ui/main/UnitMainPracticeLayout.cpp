@@ -369,7 +369,7 @@ void TMainForm::buildPracticeView()
         SpeedButton14 = Controls::button(gbRes, QStringLiteral("SpeedButton14"), QStringLiteral("查看所有答案"),
                                          QStringLiteral("逐题查看本次练习的全部试题及答案"), PageButton);
         SpeedButton15 = Controls::button(gbRes, QStringLiteral("SpeedButton15"), QStringLiteral("查看错题"),
-                                         QStringLiteral("只看得分为0的试题"), PageButton);
+                                         QStringLiteral("只看答错的试题（没有作答的题在“未做题目”里）"), PageButton);
         SpeedButton16 = Controls::button(gbRes, QStringLiteral("SpeedButton16"), QStringLiteral("查看对题"),
                                          QStringLiteral("只看答对的试题"), PageButton);
         SpeedButton17 = Controls::button(gbRes, QStringLiteral("SpeedButton17"), QStringLiteral("未做题目"),
