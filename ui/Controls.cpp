@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) {}
 
@@ -119,6 +120,29 @@ WrapCheckBox *optionBox(QWidget *parent, const QString &name, const QString &tip
     if (!tip.isEmpty())
         box->setToolTip(tip);
     return box;
+}
+
+QScrollArea *optionColumn(QWidget *parent, std::array<WrapCheckBox *, 6> &boxes,
+                          const std::function<void(WrapCheckBox *)> &clicked)
+{
+    // Long options scroll inside the column rather than being cut off.
+    QScrollArea *area = scrollColumn(parent, QStringLiteral("ScrollBoxOptions"));
+    QWidget *options = panel(nullptr, QStringLiteral("pnlOptions"));
+    auto *layout = new QVBoxLayout(options);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(6);
+    for (int i = 0; i < 6; ++i) {
+        const QChar letter(u'A' + i);
+        WrapCheckBox *box =
+            optionBox(options, QStringLiteral("cb") + letter, QStringLiteral("按 %1 键勾选或取消").arg(letter));
+        box->hide();
+        layout->addWidget(box);
+        QObject::connect(box, &QCheckBox::clicked, box, [clicked, box] { clicked(box); });
+        boxes[size_t(i)] = box;
+    }
+    layout->addStretch(1);
+    area->setWidget(options);
+    return area;
 }
 
 ClickLabel *clickLabel(QWidget *parent, const QString &name, const QString &text, const QString &tip)

@@ -4,6 +4,9 @@
 #include <QString>
 #include <Qt>
 
+#include <array>
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -65,6 +68,10 @@ QRadioButton *radioButton(QWidget *parent, const QString &name, const QString &c
 // An answer option: its caption wraps onto further lines within the width it is given, and
 // the whole box, caption included, takes the click. Taken by Tab, not by a click.
 WrapCheckBox *optionBox(QWidget *parent, const QString &name, const QString &tip = QString());
+// The answer options of a question: six hidden boxes cbA…cbF ("A".."F" taken as keys) in a
+// column "pnlOptions" that scrolls when the options are long; a click on a box calls clicked.
+QScrollArea *optionColumn(QWidget *parent, std::array<WrapCheckBox *, 6> &boxes,
+                          const std::function<void(WrapCheckBox *)> &clicked);
 // A clickable label with a hand cursor (hotspots over pictures, answer-card cells).
 ClickLabel *clickLabel(QWidget *parent, const QString &name, const QString &text = QString(),
                        const QString &tip = QString());

@@ -29,7 +29,6 @@
 
 #include <initializer_list>
 
-using KaoShi::Letters;
 
 // Same category as the main window's pictures: "acctprep.pictures.warning=false" silences both.
 Q_LOGGING_CATEGORY(lcExamPictures, "acctprep.pictures")
@@ -317,28 +316,13 @@ void TfrmKaoShi::buildQuestionArea(QWidget *parent)
     GroupBox->move(QuestionLeft, 0);
     auto *groupLayout = new QVBoxLayout(GroupBox);
     groupLayout->setContentsMargins(1, 1, 1, 1);
-    // Long options scroll inside the box rather than being cut off.
-    QScrollArea *optionScroll = Controls::scrollColumn(GroupBox, QStringLiteral("ScrollBoxOptions"));
-    QWidget *options = Controls::panel(nullptr, QStringLiteral("pnlOptions"));
-    auto *optionLayout = new QVBoxLayout(options);
-    optionLayout->setContentsMargins(12, 8, 12, 8);
-    optionLayout->setSpacing(6);
+    groupLayout->addWidget(Controls::optionColumn(GroupBox, m_boxes, [this](WrapCheckBox *box) {
+        if (m_clickAttached)
+            cbABCDEFClick(box);
+    }));
     QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
-    for (int i = 0; i < 6; ++i) {
-        WrapCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + Letters.at(i),
-                                             QStringLiteral("按 %1 键勾选或取消").arg(Letters.at(i)));
-        box->hide();
-        optionLayout->addWidget(box);
-        connect(box, &QCheckBox::clicked, this, [this, box] {
-            if (m_clickAttached)
-                cbABCDEFClick(box);
-        });
-        *named[i] = box;
-        m_boxes[size_t(i)] = box;
-    }
-    optionLayout->addStretch(1);
-    optionScroll->setWidget(options);
-    groupLayout->addWidget(optionScroll);
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        *named[i] = m_boxes[i];
 
     // The sub-question panels of calculation questions, with the account picker over the
     // whole window.

@@ -26,7 +26,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-using ZhangJie::kLetters;
 
 namespace {
 
@@ -194,29 +193,15 @@ void TfrmZhangJie::buildQuestionArea()
     GroupBoxCB = Controls::groupBox(PanelMain, QStringLiteral("GroupBoxCB"), QString());
     auto *groupLayout = new QVBoxLayout(GroupBoxCB);
     groupLayout->setContentsMargins(1, 1, 1, 1);
-    // Long options scroll inside the group rather than being cut off.
-    QScrollArea *optionScroll = Controls::scrollColumn(GroupBoxCB, QStringLiteral("ScrollBoxOptions"));
-    QWidget *options = Controls::panel(nullptr, QStringLiteral("pnlOptions"));
-    options->setStyleSheet(QStringLiteral("#pnlOptions { background: white; }"));
-    auto *optionLayout = new QVBoxLayout(options);
-    optionLayout->setContentsMargins(12, 8, 12, 8);
-    optionLayout->setSpacing(6);
-    QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
-    for (int i = 0; i < 6; ++i) {
-        WrapCheckBox *box = Controls::optionBox(options, QStringLiteral("cb") + kLetters.at(i),
-                                             QStringLiteral("按 %1 键勾选或取消").arg(kLetters.at(i)));
-        box->hide();
-        optionLayout->addWidget(box);
-        connect(box, &QCheckBox::clicked, this, [this, box] {
-            if (m_clickAttached)
-                cbABCDEFClick(box);
-        });
-        *named[i] = box;
-        m_boxes[size_t(i)] = box;
-    }
-    optionLayout->addStretch(1);
-    optionScroll->setWidget(options);
+    QScrollArea *optionScroll = Controls::optionColumn(GroupBoxCB, m_boxes, [this](WrapCheckBox *box) {
+        if (m_clickAttached)
+            cbABCDEFClick(box);
+    });
+    optionScroll->widget()->setStyleSheet(QStringLiteral("#pnlOptions { background: white; }"));
     groupLayout->addWidget(optionScroll);
+    QCheckBox **named[] = {&cbA, &cbB, &cbC, &cbD, &cbE, &cbF};
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        *named[i] = m_boxes[i];
 
     // A calculation question is answered in its sub-question panels, where the options go.
     ScrollBox = Controls::scrollColumn(PanelMain, QStringLiteral("ScrollBox"));
