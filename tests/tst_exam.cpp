@@ -35,15 +35,6 @@ namespace {
 
 const QString Letters = QStringLiteral("ABCDEF");
 
-BankQuestion question(const QString &id, const QString &paper, const QString &type, const QString &answer,
-                      int score, int options = 4)
-{
-    BankQuestion q = TestApp::choice(id, paper, type, answer, score, options);
-    if (type == QLatin1String("3"))
-        q.options = {QStringLiteral("正确"), QStringLiteral("错误")};
-    return q;
-}
-
 // Course "01" 财经法规与会计职业道德, paper "0191": 20 single (answers A, B, C, D in turn),
 // 20 multiple (AB), 20 true/false (A), then one case "0191-061" of four sub-questions.
 // Course "02" 会计基础, paper "0291": two single choices (the second with options 甲, "-",
@@ -61,11 +52,11 @@ void examBank(BankWriter &bank)
     int n = 0;
     const auto id = [&n] { return QStringLiteral("0191-%1").arg(++n, 3, 10, QChar(u'0')); };
     for (int i = 0; i < 20; ++i)
-        bank.addQuestion(question(id(), QStringLiteral("0191"), QStringLiteral("1"), QString(Letters.at(i % 4)), 1));
+        bank.addQuestion(TestApp::examChoice(id(), QStringLiteral("0191"), QStringLiteral("1"), QString(Letters.at(i % 4)), 1));
     for (int i = 0; i < 20; ++i)
-        bank.addQuestion(question(id(), QStringLiteral("0191"), QStringLiteral("2"), QStringLiteral("AB"), 2));
+        bank.addQuestion(TestApp::examChoice(id(), QStringLiteral("0191"), QStringLiteral("2"), QStringLiteral("AB"), 2));
     for (int i = 0; i < 20; ++i)
-        bank.addQuestion(question(id(), QStringLiteral("0191"), QStringLiteral("3"), QStringLiteral("A"), 1));
+        bank.addQuestion(TestApp::examChoice(id(), QStringLiteral("0191"), QStringLiteral("3"), QStringLiteral("A"), 1));
     BankQuestion kase;
     kase.id = id();
     kase.chapterId = QStringLiteral("0191");
@@ -85,11 +76,11 @@ void examBank(BankWriter &bank)
     }
     bank.addQuestion(kase);
 
-    BankQuestion first = question(QStringLiteral("0291-001"), QStringLiteral("0291"), QStringLiteral("1"),
+    BankQuestion first = TestApp::examChoice(QStringLiteral("0291-001"), QStringLiteral("0291"), QStringLiteral("1"),
                                   QStringLiteral("A"), 1);
     first.picture = QStringLiteral("q1.png");
     bank.addQuestion(first);
-    BankQuestion gaps = question(QStringLiteral("0291-002"), QStringLiteral("0291"), QStringLiteral("1"),
+    BankQuestion gaps = TestApp::examChoice(QStringLiteral("0291-002"), QStringLiteral("0291"), QStringLiteral("1"),
                                  QStringLiteral("D"), 1);
     gaps.options = {QStringLiteral("甲"), QStringLiteral("-"), QStringLiteral("  "), QStringLiteral("丁")};
     bank.addQuestion(gaps);
@@ -104,7 +95,7 @@ void examBank(BankWriter &bank)
     calc.score = 9;
     bank.addQuestion(calc);
 
-    bank.addQuestion(question(QStringLiteral("0391-001"), QStringLiteral("0391"), QStringLiteral("1"),
+    bank.addQuestion(TestApp::examChoice(QStringLiteral("0391-001"), QStringLiteral("0391"), QStringLiteral("1"),
                               QStringLiteral("B"), 1));
 
     bank.addAccount(QStringLiteral("1001"), QStringLiteral("库存现金"), QStringLiteral("1001"), QStringLiteral("库存现金"));

@@ -31,14 +31,6 @@ const QString Letters = QStringLiteral("ABCDEF");
 const QString FinalText = QStringLiteral("考生交卷后，将不能再次进入本科目的考试，您确定要交卷吗？");
 const QDateTime Start(QDate(2024, 6, 3), QTime(9, 0, 0));
 
-BankQuestion question(const QString &id, const QString &paper, const QString &type, const QString &answer, int score)
-{
-    BankQuestion q = TestApp::choice(id, paper, type, answer, score);
-    if (type == QLatin1String("3"))
-        q.options = {QStringLiteral("正确"), QStringLiteral("错误")};
-    return q;
-}
-
 // Course "01" 财经法规与会计职业道德: paper "0191" of 20 single (answers A, B, C, D in turn),
 // 20 multiple (AB) and 20 true/false (A) questions and a case of two sub-questions (A, B);
 // paper "0192" of four single choices (A, B, C, D), a point each.
@@ -54,11 +46,11 @@ void handInBank(BankWriter &bank)
     int n = 0;
     const auto id = [&n] { return QStringLiteral("0191-%1").arg(++n, 3, 10, QChar(u'0')); };
     for (int i = 0; i < 20; ++i)
-        bank.addQuestion(question(id(), QStringLiteral("0191"), QStringLiteral("1"), QString(Letters.at(i % 4)), 1));
+        bank.addQuestion(TestApp::examChoice(id(), QStringLiteral("0191"), QStringLiteral("1"), QString(Letters.at(i % 4)), 1));
     for (int i = 0; i < 20; ++i)
-        bank.addQuestion(question(id(), QStringLiteral("0191"), QStringLiteral("2"), QStringLiteral("AB"), 2));
+        bank.addQuestion(TestApp::examChoice(id(), QStringLiteral("0191"), QStringLiteral("2"), QStringLiteral("AB"), 2));
     for (int i = 0; i < 20; ++i)
-        bank.addQuestion(question(id(), QStringLiteral("0191"), QStringLiteral("3"), QStringLiteral("A"), 1));
+        bank.addQuestion(TestApp::examChoice(id(), QStringLiteral("0191"), QStringLiteral("3"), QStringLiteral("A"), 1));
     BankQuestion kase;
     kase.id = id();
     kase.chapterId = QStringLiteral("0191");
@@ -77,10 +69,10 @@ void handInBank(BankWriter &bank)
     }
     bank.addQuestion(kase);
     for (int i = 0; i < 4; ++i)
-        bank.addQuestion(question(QStringLiteral("0192-%1").arg(i + 1, 3, 10, QChar(u'0')), QStringLiteral("0192"),
+        bank.addQuestion(TestApp::examChoice(QStringLiteral("0192-%1").arg(i + 1, 3, 10, QChar(u'0')), QStringLiteral("0192"),
                                   QStringLiteral("1"), QString(Letters.at(i)), 1));
 
-    bank.addQuestion(question(QStringLiteral("0291-001"), QStringLiteral("0291"), QStringLiteral("1"),
+    bank.addQuestion(TestApp::examChoice(QStringLiteral("0291-001"), QStringLiteral("0291"), QStringLiteral("1"),
                               QStringLiteral("A"), 1));
     BankQuestion calc;
     calc.id = QStringLiteral("0291-002");

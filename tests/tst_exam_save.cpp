@@ -40,24 +40,16 @@ namespace {
 const QDateTime Start(QDate(2024, 6, 3), QTime(9, 0, 0));
 const QString CashKey = QStringLiteral("借:库存现金=1000;贷:银行存款=1000");
 
-BankQuestion choice(const QString &id, const QString &type, const QString &answer, int score)
-{
-    BankQuestion q = TestApp::choice(id, QStringLiteral("0291"), type, answer, score);
-    if (type == QLatin1String("3"))
-        q.options = {QStringLiteral("正确"), QStringLiteral("错误")};
-    return q;
-}
-
 // Course "02" 会计基础, paper "0291": two single choices (A, B), a multiple choice (AB), a
 // true/false question (A) and a calculation question with an entry and an amount (5000).
 void saveBank(BankWriter &bank)
 {
     bank.addCourse(QStringLiteral("02"), QStringLiteral("会计基础"));
     bank.addChapter(QStringLiteral("0291"), QStringLiteral("基础试卷"), QStringLiteral("02"), QStringLiteral("2"));
-    bank.addQuestion(choice(QStringLiteral("0291-001"), QStringLiteral("1"), QStringLiteral("A"), 1));
-    bank.addQuestion(choice(QStringLiteral("0291-002"), QStringLiteral("1"), QStringLiteral("B"), 1));
-    bank.addQuestion(choice(QStringLiteral("0291-003"), QStringLiteral("2"), QStringLiteral("AB"), 2));
-    bank.addQuestion(choice(QStringLiteral("0291-004"), QStringLiteral("3"), QStringLiteral("A"), 1));
+    bank.addQuestion(TestApp::examChoice(QStringLiteral("0291-001"), QStringLiteral("0291"), QStringLiteral("1"), QStringLiteral("A"), 1));
+    bank.addQuestion(TestApp::examChoice(QStringLiteral("0291-002"), QStringLiteral("0291"), QStringLiteral("1"), QStringLiteral("B"), 1));
+    bank.addQuestion(TestApp::examChoice(QStringLiteral("0291-003"), QStringLiteral("0291"), QStringLiteral("2"), QStringLiteral("AB"), 2));
+    bank.addQuestion(TestApp::examChoice(QStringLiteral("0291-004"), QStringLiteral("0291"), QStringLiteral("3"), QStringLiteral("A"), 1));
     BankQuestion calc;
     calc.id = QStringLiteral("0291-005");
     calc.chapterId = QStringLiteral("0291");
