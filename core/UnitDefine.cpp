@@ -1,5 +1,7 @@
 #include "core/UnitDefine.h"
 
+#include "core/EntryAnswer.h"
+
 OwningList<TKeCheng> KeChengList;
 OwningList<TZhangJie> ZhangJieList;
 OwningList<TItem> ItemList;
@@ -71,13 +73,26 @@ std::vector<int> QuestionStarts()
     return starts;
 }
 
+bool AnswerMatchesKey(const TItem &entry)
+{
+    if (entry.UserAnswer.trimmed().isEmpty())
+        return false;
+    if (entry.ItemType == QLatin1String("4")) {
+        const QString key = entry.option(entry.kind45Index);
+        return isEntryKey(key) ? entryAnswerMatches(key, parseStoredEntryRows(entry.UserAnswer))
+                               : amountMatches(entry.UserAnswer, key);
+    }
+    return entry.UserAnswer == entry.ItemAnswer;
+}
+
+int EarnedScore(const TItem &entry)
+{
+    return AnswerMatchesKey(entry) ? entry.ItemScore : 0;
+}
+
 bool EntryIsRight(const TItem &entry)
 {
-    if (entry.UserAnswer.isEmpty())
-        return false;
-    if (entry.ItemScore > 0)
-        return entry.UserScore >= entry.ItemScore;
-    return entry.UserAnswer == entry.ItemAnswer;
+    return !entry.UserAnswer.isEmpty() && AnswerMatchesKey(entry);
 }
 
 bool EntryIsWrong(const TItem &entry)

@@ -80,6 +80,9 @@ struct TXueXiLog
     QString T_score;
     QString T_KeCheng;
     QString T_ZhangJie;
+    // Full marks and points earned in hundredths; empty in rows of older versions.
+    QString T_manfen;
+    QString T_defen;
 };
 
 // An ordered list of (text, record) pairs that owns its records. Not sorted; duplicates allowed.
@@ -167,9 +170,14 @@ bool StartsQuestion(int position);
 // The positions of ItemList at which questions begin, in order.
 std::vector<int> QuestionStarts();
 
-// An answered entry is right when it earned its full marks: a journal-entry answer is stored
-// as rows, never as the key's text, so the text alone cannot tell. An entry worth nothing is
-// right when its answer is the key.
+// Whether the entry's answer is its key: a choice answer letter for letter, a calculation
+// sub-question's entry rows or amount as they are scored (a journal-entry answer is stored as
+// rows, never as the key's text). False for an unanswered entry.
+bool AnswerMatchesKey(const TItem &entry);
+// What the answer earns: the entry's full marks when it matches its key, else nothing.
+int EarnedScore(const TItem &entry);
+// An answered entry is right when its answer matches its key, whatever it is worth: one rule
+// for the result, the reviews, the chooser and the wrong-question log.
 bool EntryIsRight(const TItem &entry);
 // Answered, and not right. An unanswered entry is neither right nor wrong.
 bool EntryIsWrong(const TItem &entry);

@@ -69,11 +69,16 @@ void carry(const QString &from, QSqlDatabase to)
                 throw StoreError(QStringLiteral("数据库错误：%1").arg(insert.lastError().text()));
         }
     };
-    copyRows(QStringLiteral("tabTestHis"),
-             {QStringLiteral("TEST_ID"), QStringLiteral("TEST_TRUE"), QStringLiteral("TEST_FALSE"),
-              QStringLiteral("TEST_HAVDO"), QStringLiteral("TEST_NOTDO"), QStringLiteral("TEST_TIME"),
-              QStringLiteral("TEST_TYPE"), QStringLiteral("TEST_SCORE"), QStringLiteral("TEST_KeCheng"),
-              QStringLiteral("TEST_ZhangJie")});
+    QStringList history{QStringLiteral("TEST_ID"),    QStringLiteral("TEST_TRUE"),  QStringLiteral("TEST_FALSE"),
+                        QStringLiteral("TEST_HAVDO"), QStringLiteral("TEST_NOTDO"), QStringLiteral("TEST_TIME"),
+                        QStringLiteral("TEST_TYPE"),  QStringLiteral("TEST_SCORE"), QStringLiteral("TEST_KeCheng"),
+                        QStringLiteral("TEST_ZhangJie")};
+    // Full marks and points earned, kept since the history shows the score rate.
+    const QSqlRecord oldHistory = db.record(QStringLiteral("tabTestHis"));
+    for (const char *column : {"TEST_MANFEN", "TEST_DEFEN"})
+        if (oldHistory.contains(QLatin1String(column)))
+            history << QLatin1String(column);
+    copyRows(QStringLiteral("tabTestHis"), history);
     copyRows(QStringLiteral("tabErrItemHisLog"), {QStringLiteral("ERR_DATE"), QStringLiteral("ERR_I_ID")});
     copyRows(QStringLiteral("tabUserLogin"), {QStringLiteral("UserName"), QStringLiteral("UserPass")});
     // An exam in progress, where the old bank kept one: the program finds out at its next start

@@ -14,6 +14,7 @@
 #include <QPasswordDigestor>
 #include <QRandomGenerator>
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QUrl>
 
 TDataModuleMain *DataModuleMain = nullptr;
@@ -121,6 +122,31 @@ void TDataModuleMain::open()
     }
     m_open = true;
     updateIndexes();
+    updateHistoryColumns();
+}
+
+void TDataModuleMain::updateHistoryColumns()
+{
+    const auto present = [this] {
+        const QSqlRecord history = database().record(QStringLiteral("tabTestHis"));
+        return history.contains(QStringLiteral("TEST_MANFEN")) && history.contains(QStringLiteral("TEST_DEFEN"));
+    };
+    m_historyMarks = present();
+    // A bank that cannot be written keeps its history as it is; its rows are read without.
+    if (m_historyMarks || !writeProblem().isEmpty())
+        return;
+    try {
+        inTransaction([&] {
+            const QSqlRecord history = database().record(QStringLiteral("tabTestHis"));
+            for (const char *column : {"TEST_MANFEN", "TEST_DEFEN"})
+                if (!history.contains(QLatin1String(column)))
+                    run(QStringLiteral("alter table tabTestHis add column %1 INTEGER").arg(QLatin1String(column)));
+        });
+        m_historyMarks = present();
+    } catch (const StoreError &e) {
+        qWarning("AcctPrep: cannot add the score columns to the history of %s: %s", qPrintable(m_file),
+                 qPrintable(e.message()));
+    }
 }
 
 void TDataModuleMain::updateIndexes()

@@ -90,10 +90,12 @@ public:
     // Study records.
     void UpdateFav();
     void LogErrItem();
+    // t_manfen and t_defen: the run's full marks and points earned in hundredths, kept so that
+    // the history can show the same score rate as the result page; -1 leaves them unknown.
     void InsertTestInfo(const QString &t_id, const QString &t_true, const QString &t_false,
                         const QString &t_havdo, const QString &t_notdo, const QString &t_time,
                         const QString &t_type, const QString &t_kecheng, const QString &t_zhangjie,
-                        int t_score);
+                        int t_score, int t_manfen = -1, int t_defen = -1);
     void GetXueXiLog();
     void DeleteXueXiLog();
 
@@ -121,6 +123,9 @@ private:
     // Makes the indexes of the schema that an older bank lacks, and drops those it no longer
     // uses, if the bank can be written.
     void updateIndexes();
+    // Gives the history of an older bank its columns of full marks and points earned, if the
+    // bank can be written; remembers whether the history has them.
+    void updateHistoryColumns();
     // Throws the write problem, if there is one, before anything is written.
     void requireWritable();
 
@@ -140,6 +145,8 @@ private:
     bool m_probed = false;
     QString m_writeProblem;
     int m_transactionDepth = 0;
+    // The history keeps each run's full marks and points earned (TEST_MANFEN, TEST_DEFEN).
+    bool m_historyMarks = false;
     enum class ExamSave { Unknown, Available, Unavailable } m_examSave = ExamSave::Unknown;
 };
 

@@ -77,18 +77,23 @@ TItem *TDataModuleMain::appendEntries(const QSqlQuery &row, const QString &zhang
         || q.ItemType == QLatin1String("3"))
         return append(q);
     if (q.ItemType == QLatin1String("4")) {
-        // One entry per present option (sub-question); the full marks are shared among them.
+        // One entry per present option (sub-question). The question's marks are shared among
+        // them whole: what does not divide evenly goes a hundredth each to the first ones, so
+        // that 10 points over 3 keys give 3.34, 3.33 and 3.33 and a paper's full marks add up.
         int present = 0;
         for (int p = 1; p <= 6; ++p)
             present += isPresent(q.option(p)) ? 1 : 0;
         if (present == 0)
             return nullptr;
-        q.ItemScore /= present;
+        const int share = q.ItemScore / present;
+        int remainder = q.ItemScore % present;
         TItem *last = nullptr;
         for (int p = 1; p <= 6; ++p) {
             if (!isPresent(q.option(p)))
                 continue;
             q.kind45Index = p;
+            q.ItemScore = share + (remainder > 0 ? 1 : 0);
+            remainder = std::max(0, remainder - 1);
             last = append(q);
         }
         return last;

@@ -69,8 +69,7 @@ void TDataModuleMain::LogErrItem()
 {
     // One row per question and day, however many of its entries were wrong and however
     // often it was logged before: a review of the log must not multiply the log.
-    const QStringList wrong = questionsWhere(
-        [](const TItem &entry) { return !entry.UserAnswer.isEmpty() && entry.UserScore <= 0; });
+    const QStringList wrong = questionsWhere(EntryIsWrong);
     if (wrong.isEmpty())
         return;
     const QString today = Clock::now().toString(QStringLiteral("yyyyMMdd"));
@@ -105,33 +104,46 @@ void TDataModuleMain::LogErrItem()
 void TDataModuleMain::InsertTestInfo(const QString &t_id, const QString &t_true, const QString &t_false,
                                      const QString &t_havdo, const QString &t_notdo, const QString &t_time,
                                      const QString &t_type, const QString &t_kecheng,
-                                     const QString &t_zhangjie, int t_score)
+                                     const QString &t_zhangjie, int t_score, int t_manfen, int t_defen)
 {
+    const auto known = [](int hundredths) { return hundredths >= 0 ? QVariant(hundredths) : QVariant(); };
     // Replacing the run's record happens whole, so a failed insert keeps the old record.
     inTransaction([&] {
         run(QStringLiteral("delete from tabTestHis where TEST_ID = :TEST_ID"), {{":TEST_ID", t_id}});
-        run(QStringLiteral("insert into tabTestHis(TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, "
-                           "TEST_TIME, TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie) "
-                           "values(:TEST_ID, :TEST_TRUE, :TEST_FALSE, :TEST_HAVDO, :TEST_NOTDO, :TEST_TIME, "
-                           ":TEST_TYPE, :TEST_SCORE, :TEST_KeCheng, :TEST_ZhangJie)"),
-            {{":TEST_ID", t_id},
-             {":TEST_TRUE", t_true},
-             {":TEST_FALSE", t_false},
-             {":TEST_HAVDO", t_havdo},
-             {":TEST_NOTDO", t_notdo},
-             {":TEST_TIME", t_time},
-             {":TEST_TYPE", t_type},
-             {":TEST_SCORE", t_score},
-             {":TEST_KeCheng", t_kecheng},
-             {":TEST_ZhangJie", t_zhangjie}});
+        const Binds row{{":TEST_ID", t_id},         {":TEST_TRUE", t_true},   {":TEST_FALSE", t_false},
+                        {":TEST_HAVDO", t_havdo},   {":TEST_NOTDO", t_notdo}, {":TEST_TIME", t_time},
+                        {":TEST_TYPE", t_type},     {":TEST_SCORE", t_score}, {":TEST_KeCheng", t_kecheng},
+                        {":TEST_ZhangJie", t_zhangjie}};
+        QSqlQuery &insert = prepare(
+            m_historyMarks
+                ? QStringLiteral("insert into tabTestHis(TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, "
+                                 "TEST_TIME, TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie, TEST_MANFEN, "
+                                 "TEST_DEFEN) values(:TEST_ID, :TEST_TRUE, :TEST_FALSE, :TEST_HAVDO, :TEST_NOTDO, "
+                                 ":TEST_TIME, :TEST_TYPE, :TEST_SCORE, :TEST_KeCheng, :TEST_ZhangJie, :TEST_MANFEN, "
+                                 ":TEST_DEFEN)")
+                : QStringLiteral("insert into tabTestHis(TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, "
+                                 "TEST_TIME, TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie) "
+                                 "values(:TEST_ID, :TEST_TRUE, :TEST_FALSE, :TEST_HAVDO, :TEST_NOTDO, :TEST_TIME, "
+                                 ":TEST_TYPE, :TEST_SCORE, :TEST_KeCheng, :TEST_ZhangJie)"));
+        for (const auto &[name, value] : row)
+            insert.bindValue(QLatin1String(name), value);
+        if (m_historyMarks) {
+            insert.bindValue(QStringLiteral(":TEST_MANFEN"), known(t_manfen));
+            insert.bindValue(QStringLiteral(":TEST_DEFEN"), known(t_defen));
+        }
+        exec(insert);
     });
 }
 
 void TDataModuleMain::GetXueXiLog()
 {
+    // Rows of older versions, and banks whose history could not be given the columns, have no
+    // full marks or points earned: they read as empty.
     QSqlQuery &query = run(QStringLiteral("select TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, "
-                                         "TEST_TIME, TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie "
-                                         "from tabTestHis order by TEST_ID desc"));
+                                         "TEST_TIME, TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie, %1 "
+                                         "from tabTestHis order by TEST_ID desc")
+                               .arg(m_historyMarks ? QStringLiteral("TEST_MANFEN, TEST_DEFEN")
+                                                   : QStringLiteral("NULL, NULL")));
     while (query.next()) {
         auto log = std::make_unique<TXueXiLog>();
         log->T_ID = query.value(0).toString();
@@ -144,6 +156,8 @@ void TDataModuleMain::GetXueXiLog()
         log->T_score = query.value(7).toString();
         log->T_KeCheng = query.value(8).toString();
         log->T_ZhangJie = query.value(9).toString();
+        log->T_manfen = query.value(10).toString();
+        log->T_defen = query.value(11).toString();
         const QString id = log->T_ID;
         XueXiLogList.add(id, std::move(log));
     }

@@ -94,7 +94,9 @@ CREATE TABLE tabTestHis (
     TEST_TYPE     TEXT,
     TEST_SCORE    INTEGER,
     TEST_KeCheng  TEXT,
-    TEST_ZhangJie TEXT
+    TEST_ZhangJie TEXT,
+    TEST_MANFEN   INTEGER,            -- full marks in hundredths of a point, NULL in older rows
+    TEST_DEFEN    INTEGER             -- points earned in hundredths, NULL in older rows
 );
 -- The mock exam in progress, kept as it is answered so that a crash loses no answer, and
 -- removed when the exam is handed in or left. At most one exam: the header row and a row per

@@ -84,21 +84,30 @@ private slots:
     void rightAndWrongEntries_data()
     {
         QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("key"); // a calculation sub-question's key stands in option A
         QTest::addColumn<int>("itemScore");
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("userScore");
         QTest::addColumn<QString>("outcome"); // right, wrong or none
-        QTest::newRow("choice right") << "1" << "A" << 100 << "A" << 100 << "right";
-        QTest::newRow("choice wrong") << "2" << "AB" << 200 << "A" << 0 << "wrong";
-        QTest::newRow("unanswered") << "1" << "A" << 100 << "" << 0 << "none";
-        // An entry answer is stored as rows: it is right by its marks, not by its text.
-        QTest::newRow("entry right") << "4" << "见解析" << 333 << "true\r\nfalse\r\n库存现金\r\n1000\r\n" << 333
-                                     << "right";
-        QTest::newRow("entry wrong") << "4" << "见解析" << 333 << "true\r\nfalse\r\n库存现金\r\n10\r\n" << 0
-                                     << "wrong";
-        QTest::newRow("worth nothing, key given") << "1" << "C" << 0 << "C" << 0 << "right";
-        QTest::newRow("worth nothing, other answer") << "1" << "C" << 0 << "B" << 0 << "wrong";
+        const QString entryKey = QStringLiteral("借:库存现金=1000;贷:银行存款=1000");
+        const QString rightRows = QStringLiteral("true\r\nfalse\r\n库存现金\r\n1,000.00\r\n"
+                                                 "false\r\ntrue\r\n银行存款\r\n1000\r\n");
+        const QString wrongRows = QStringLiteral("true\r\nfalse\r\n库存现金\r\n10\r\n"
+                                                 "false\r\ntrue\r\n银行存款\r\n1000\r\n");
+        QTest::newRow("choice right") << "1" << "A" << 100 << "A" << "right";
+        QTest::newRow("choice wrong") << "2" << "AB" << 200 << "A" << "wrong";
+        QTest::newRow("unanswered") << "1" << "A" << 100 << "" << "none";
+        // An entry answer is stored as rows: it is right by the comparison scoring uses, never
+        // by its text against the key's.
+        QTest::newRow("entry right") << "4" << entryKey << 334 << rightRows << "right";
+        QTest::newRow("entry wrong") << "4" << entryKey << 333 << wrongRows << "wrong";
+        QTest::newRow("amount by value") << "4" << "45200" << 333 << " 45,200.00" << "right";
+        QTest::newRow("amount wrong") << "4" << "45200" << 333 << "4520" << "wrong";
+        // What an entry is worth does not decide whether it is right.
+        QTest::newRow("worth nothing, key given") << "1" << "C" << 0 << "C" << "right";
+        QTest::newRow("worth nothing, other answer") << "1" << "C" << 0 << "B" << "wrong";
+        QTest::newRow("entry worth nothing, right rows") << "4" << entryKey << 0 << rightRows << "right";
+        QTest::newRow("entry worth nothing, wrong rows") << "4" << entryKey << 0 << wrongRows << "wrong";
+        QTest::newRow("amount worth nothing, right") << "4" << "7800" << 0 << "7800.0" << "right";
     }
     void rightAndWrongEntries()
     {
@@ -106,16 +115,21 @@ private slots:
         QFETCH(QString, key);
         QFETCH(int, itemScore);
         QFETCH(QString, answer);
-        QFETCH(int, userScore);
         QFETCH(QString, outcome);
         TItem e;
         e.ItemType = type;
-        e.ItemAnswer = key;
+        e.kind45Index = 1;
+        if (type == QLatin1String("4")) {
+            e.ItemA = key;
+            e.ItemAnswer = QStringLiteral("见解析");
+        } else {
+            e.ItemAnswer = key;
+        }
         e.ItemScore = itemScore;
         e.UserAnswer = answer;
-        e.UserScore = userScore;
         QCOMPARE(EntryIsRight(e), outcome == "right");
         QCOMPARE(EntryIsWrong(e), outcome == "wrong");
+        QCOMPARE(EarnedScore(e), outcome == "right" ? itemScore : 0);
     }
 
     void questionsStartWhereTheirEntriesBegin()

@@ -5,7 +5,7 @@
 #include "platform/MessageBox.h"
 #include "store/UnitDM.h"
 #include "tests/fixtures/TestBank.h"
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
 

@@ -10,7 +10,7 @@
 #include "tests/fixtures/TestBank.h"
 #include "ui/Controls.h"
 #include "ui/exam/AnswerCard.h"
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
 #include "ui/exam/UnitKaoShi.h"
@@ -243,7 +243,7 @@ private slots:
     void choiceAnswers_data();
     void choiceAnswers();
     void fontControls();
-    void answerPanelToggleAndCarryOver();
+    void answerPanelToggleAndHiddenAtEachStart();
     void layoutDividesTheQuestionArea_data();
     void layoutDividesTheQuestionArea();
     void keyboard_data();
@@ -889,7 +889,7 @@ void TestExam::fontControls()
     QCOMPARE(sizes(), QList<int>(5, 10));
 }
 
-void TestExam::answerPanelToggleAndCarryOver()
+void TestExam::answerPanelToggleAndHiddenAtEachStart()
 {
     Exam e;
     e.loadFull();
@@ -905,11 +905,10 @@ void TestExam::answerPanelToggleAndCarryOver()
     QCOMPARE(e.window.GroupBox->geometry(), options);
     QCOMPARE(e.window.PanelAnswer->geometry().bottom(), e.window.PanelMain->height() - 1);
 
-    // The next exam starts with it open.
+    // The next attempt starts with it hidden: the key of an exam is not shown before it is
+    // answered.
     e.loadFull();
-    QVERIFY(!e.window.PanelAnswer->isHidden());
-    QCOMPARE(e.window.sbShowAnswer->text(), QStringLiteral("隐藏答案"));
-    e.window.sbShowAnswerClick();
+    e.window.startCountdown();
     QVERIFY(e.window.PanelAnswer->isHidden());
     QCOMPARE(e.window.sbShowAnswer->text(), QStringLiteral("显示答案"));
 }

@@ -10,6 +10,7 @@
 #include "tools/qbank/BankModel.h"
 #include "ui/Controls.h"
 #include "ui/entry/EntryPanels.h"
+#include "ui/exam/AnswerCard.h"
 #include "ui/exam/UnitKaoShi.h"
 #include "ui/main/UnitMain.h"
 
@@ -26,6 +27,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -219,6 +221,10 @@ private slots:
     void reviewButtons();
     void redoIsANewTimedAttempt();
     void handedInThoughNotStored();
+    void everyStartHidesTheAnswerPanel_data();
+    void everyStartHidesTheAnswerPanel();
+    void resumedExamThenAPaperOfTheOtherCourse();
+    void handInLogsTheWrongAnswers();
     void wholeExam();
 };
 
@@ -450,6 +456,161 @@ void TestExamResult::redoIsANewTimedAttempt()
 }
 
 // A whole exam of the sample bank through the real windows.
+void TestExamResult::everyStartHidesTheAnswerPanel_data()
+{
+    QTest::addColumn<QString>("start");
+    for (const char *start : {"paper", "random exam", "redo", "resumed exam"})
+        QTest::newRow(start) << QString::fromLatin1(start);
+}
+
+// "查看所有答案" opens the answer panel; whatever starts next is a new attempt, and its key is
+// hidden from the first question on.
+void TestExamResult::everyStartHidesTheAnswerPanel()
+{
+    QFETCH(QString, start);
+    Views v;
+    v.choosePaper(QStringLiteral("财经法规与会计职业道德"), QStringLiteral("法规试卷"));
+    TSavedExam saved;
+    v.sit([&] {
+        v.enter();
+        v.tick(0, QStringLiteral("A"));
+        saved = v.window.snapshot();
+        v.handIn();
+    });
+    Seen review;
+    Modal::setHandler(recordReview(review));
+    v.main.SpeedButton23->click();
+    QVERIFY(review.answerPanel);
+    QVERIFY(!v.window.PanelAnswer->isHidden());
+
+    bool panelShown = true;
+    int shown = 0;
+    Modal::setHandler([&](QDialog *) {
+        ++shown;
+        panelShown = !v.window.PanelAnswer->isHidden();
+        v.window.done(QDialog::Rejected);
+    });
+    if (start == QLatin1String("paper")) {
+        v.main.sbKaiShiKaoShiClick();
+    } else if (start == QLatin1String("random exam")) {
+        v.main.SpeedButton30Click();
+    } else if (start == QLatin1String("redo")) {
+        v.main.SpeedButton19Click();
+    } else {
+        v.app.dm()->SaveExam(saved);
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        v.main.offerSavedExam();
+    }
+    QCOMPARE(shown, 1);
+    QVERIFY(!panelShown);
+    QCOMPARE(v.window.sbShowAnswer->text(), QStringLiteral("显示答案"));
+}
+
+// Each exam is headed, carded and recorded under its own course, whatever exam the window held
+// before; a resumed exam shows its own course on the set-up page.
+void TestExamResult::resumedExamThenAPaperOfTheOtherCourse()
+{
+    Views v([](BankWriter &bank) {
+        resultBank(bank);
+        bank.addCourse(QStringLiteral("02"), QStringLiteral("会计基础"));
+        bank.addChapter(QStringLiteral("0291"), QStringLiteral("会计试卷"), QStringLiteral("02"), QStringLiteral("2"));
+        bank.addQuestion(TestApp::choice(QStringLiteral("0291-001"), QStringLiteral("0291"), QStringLiteral("1"),
+                                         QStringLiteral("A"), 1));
+    });
+    // A 财经法规 exam in progress, kept as a crash would have left it.
+    v.choosePaper(QStringLiteral("财经法规与会计职业道德"), QStringLiteral("法规试卷"));
+    TSavedExam saved;
+    v.sit([&] {
+        v.enter();
+        saved = v.window.snapshot();
+        v.handIn();
+    });
+    v.app.dm()->SaveExam(saved);
+    // The set-up page open on 会计基础 when the offer comes.
+    v.main.SpeedButton4Click();
+    v.main.cbKaoShi->setCurrentIndex(v.main.cbKaoShi->findText(QStringLiteral("会计基础")));
+    Modal::setHandler([&](QDialog *) {
+        QCOMPARE(v.window.lblKeCheng->text(), QStringLiteral("财经法规与会计职业道德"));
+        v.window.done(QDialog::Rejected); // left: it stays saved
+    });
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    v.main.offerSavedExam();
+    QCOMPARE(v.main.cbKaoShi->currentText(), QStringLiteral("财经法规与会计职业道德"));
+
+    // A paper of 会计基础, chosen without the course box telling the window (as a box already
+    // on that course would not).
+    {
+        const QSignalBlocker quiet(v.main.cbKaoShi);
+        v.main.cbKaoShi->setCurrentIndex(v.main.cbKaoShi->findText(QStringLiteral("会计基础")));
+    }
+    v.main.cbKaoShiChange();
+    v.window.KeChengName = QStringLiteral("财经法规与会计职业道德"); // what the resumed exam left
+    v.window.KeChengID = QStringLiteral("01");
+    for (QToolButton *b : v.main.ScrollBoxKaoShi->findChildren<QToolButton *>())
+        if (b->text() == QStringLiteral("会计试卷"))
+            b->click();
+    QString heading, analysisCaption;
+    MessageBox::setNextAnswer(QMessageBox::Yes); // give up the saved exam
+    v.sit([&] {
+        heading = v.window.lblKeCheng->text();
+        analysisCaption = v.window.cpFenXi->caption();
+        v.enter();
+        v.handIn();
+    });
+    QCOMPARE(heading, QStringLiteral("会计基础"));
+    QCOMPARE(analysisCaption, QStringLiteral("计算分析题"));
+    QCOMPARE(v.history().last().at(8), QStringLiteral("会计基础"));
+    QCOMPARE(v.history().last().at(9), QStringLiteral("会计试卷"));
+}
+
+// Mistakes of a mock exam go to the wrong-question book with the history row: answered and
+// wrong ones only, once per question and day; a review adds none, a redo's hand-in does.
+void TestExamResult::handInLogsTheWrongAnswers()
+{
+    Views v;
+    v.choosePaper(QStringLiteral("财经法规与会计职业道德"), QStringLiteral("法规试卷"));
+    v.sit([&] {
+        v.enter();
+        v.tick(0, QStringLiteral("A")); // right
+        v.tick(1, QStringLiteral("A")); // wrong
+        v.tick(5, QStringLiteral("B")); // the case's first sub-question, wrong
+        v.tick(6, QStringLiteral("A")); // and its second, wrong too: one row for the case
+        v.handIn();                     // 0191-003, -004 and -005 unanswered
+    });
+    const auto logged = [&] {
+        return v.app.scalar(QStringLiteral("select group_concat(ERR_DATE || ':' || ERR_I_ID, ' ') from "
+                                           "(select * from tabErrItemHisLog order by ERR_I_ID)"))
+            .toString();
+    };
+    QCOMPARE(logged(), QStringLiteral("20240603:0191-002 20240603:0191-006"));
+    QCOMPARE(v.history().size(), 1);
+
+    // A review that tries to answer logs nothing.
+    Modal::setHandler([&](QDialog *) {
+        v.window.cbC->click();
+        v.window.sbEndExClick();
+    });
+    v.main.SpeedButton23->click();
+    QCOMPARE(logged(), QStringLiteral("20240603:0191-002 20240603:0191-006"));
+
+    // The wrong-question review of the day offers them like practice mistakes.
+    int zong = 0, dan = 0, duo = 0, pan = 0, fen = 0;
+    v.app.dm()->GetCTItemCnt(zong, dan, duo, pan, fen, QStringLiteral("20240603"));
+    QCOMPARE(zong, 2);
+    QCOMPARE(dan, 1);
+    QCOMPARE(fen, 1);
+
+    // A redo, a day later, with another mistake.
+    Clock::set(Start.addDays(1));
+    Modal::setHandler([&](QDialog *) {
+        v.tick(2, QStringLiteral("A"));
+        v.handIn();
+    });
+    v.main.SpeedButton19Click();
+    QCOMPARE(v.history().size(), 2);
+    QCOMPARE(logged(), QStringLiteral("20240603:0191-002 20240604:0191-003 20240603:0191-006"));
+}
+
 void TestExamResult::wholeExam()
 {
     if (!QFileInfo::exists(QDir(sampleSource()).filePath(QStringLiteral("courses"))))

@@ -10,7 +10,7 @@
 #include "store/UnitDM.h"
 #include "tests/fixtures/TestBank.h"
 #include "ui/Controls.h"
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/exam/AnswerCard.h"
 #include "ui/exam/UnitKaoShi.h"

@@ -7,6 +7,7 @@
 #include "store/UnitDM.h"
 #include "tests/fixtures/TestBank.h"
 #include "ui/main/UnitMain.h"
+#include "ui/entry/EntryPanels.h"
 #include "ui/practice/UnitZhangJie.h"
 
 #include <QApplication>
@@ -15,12 +16,14 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSet>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -201,6 +204,8 @@ private slots:
     void defaultReviewRunHoldsEveryFlaggedEntry_data();
     void defaultReviewRunHoldsEveryFlaggedEntry();
     void reviewKeepsTheRecordRedoAddsOne();
+    void reviewsChangeNothing_data();
+    void reviewsChangeNothing();
     void reviewRunsRecordedAsWhatTheyWere_data();
     void reviewRunsRecordedAsWhatTheyWere();
     void newRunStartsWithTheKeyHidden();
@@ -510,10 +515,11 @@ void TstPracticeSetup::endedRunShowsItsResult()
     QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1小题"));
     // Unanswered is not done, not wrong.
     QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：0小题"));
-    // 3 + 4 + 2 points of choices and 3 × 3.33 of the calculation's sub-questions.
-    QCOMPARE(p.main.lblResManFen->text(), QStringLiteral("满分：18.99分"));
+    // 3 + 4 + 2 points of choices and the calculation's 10, whole however its sub-questions
+    // share them.
+    QCOMPARE(p.main.lblResManFen->text(), QStringLiteral("满分：19.00分"));
     QCOMPARE(p.main.lblResDeFen->text(), QStringLiteral("您本次得分：1.00分"));
-    QCOMPARE(p.main.lblResZhengQueLv->text(), QStringLiteral("得分率为：5.27%"));
+    QCOMPARE(p.main.lblResZhengQueLv->text(), QStringLiteral("得分率为：5.26%"));
 }
 
 void TstPracticeSetup::resultLines_data()
@@ -753,7 +759,9 @@ void TstPracticeSetup::essentialsStartKeepsTheChosenRange()
     QCOMPARE(p.window.JHCT_Start, 3);
     QCOMPARE(p.window.JHCT_Select, 10);
     QCOMPARE(p.window.DanXunCnt, 12);
-    QCOMPARE(p.window.lblTotal->text(), QStringLiteral("本次题量共：12题"));
+    // The summary counts what the run holds, as its result will.
+    QCOMPARE(p.window.lblTotal->text(), QStringLiteral("本次题量共：8题"));
+    QCOMPARE(p.window.lblDanXuan->text(), QStringLiteral("单选题量为：8题"));
     // Essentials may hold calculation and case questions alike.
     QCOMPARE(p.window.lblFenXi->text(), QStringLiteral("分析题：0题"));
     // Forced switching is off until the learner ticks it here.
@@ -933,11 +941,13 @@ void TstPracticeSetup::reviewKeepsTheRecordRedoAddsOne()
     QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1小题"));
     QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:01:00"));
 
-    // A look at all answers, answering on the way: the record and the result stay the run's.
+    // A look at all answers, trying to answer on the way: a review takes no answer, so the
+    // record, the result and the wrong-question log stay the run's.
     Modal::setHandler([&](QDialog *) {
         frmZhangJie->Item_Index = 1;
         frmZhangJie->ShowItem();
-        frmZhangJie->cbA->click(); // 0201-002 wrong, for practice
+        frmZhangJie->cbA->click(); // 0201-002 would be wrong
+        QVERIFY(frmZhangJie->cbA->isHidden() || !frmZhangJie->cbA->isChecked());
         Clock::advance(300);
         end();
     });
@@ -947,8 +957,8 @@ void TstPracticeSetup::reviewKeepsTheRecordRedoAddsOne()
     QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：1小题"));
     QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：0小题"));
     QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:01:00"));
-    // The mistake made in the review is logged all the same.
-    QCOMPARE(p.app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-002'")).toInt(), 1);
+    QCOMPARE(p.app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog")).toInt(), 0);
+    QVERIFY(ItemList[1]->UserAnswer.isEmpty());
 
     // A redo: a new attempt with its own start, its own row, its own result.
     Clock::advance(10);
@@ -968,6 +978,112 @@ void TstPracticeSetup::reviewKeepsTheRecordRedoAddsOne()
     QCOMPARE(p.main.lblResDui->text(), QStringLiteral("正确题数：0小题"));
     QCOMPARE(p.main.lblResCuo->text(), QStringLiteral("错误题数：1小题"));
     QCOMPARE(p.main.lblResYongShi->text(), QStringLiteral("00:00:30"));
+}
+
+void TstPracticeSetup::reviewsChangeNothing_data()
+{
+    QTest::addColumn<QString>("review"); // the result view's button
+    QTest::addColumn<QString>("attempt");
+    const char *reviews[] = {"SpeedButton14", "SpeedButton15", "SpeedButton16", "SpeedButton17"};
+    const char *names[] = {"all answers", "wrong ones", "right ones", "unanswered ones"};
+    for (int r = 0; r < 4; ++r)
+        for (const char *attempt : {"click", "key", "amount", "entry row"})
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(names[r]), QLatin1String(attempt))))
+                << QString::fromLatin1(reviews[r]) << QString::fromLatin1(attempt);
+}
+
+// Whatever a learner tries in a review, the result page, the reviews, the chooser, the
+// history row and the wrong-question log say afterwards what they said before.
+void TstPracticeSetup::reviewsChangeNothing()
+{
+    QFETCH(QString, review);
+    QFETCH(QString, attempt);
+    Practice p;
+    Clock::set(Pinned);
+    p.openChapter(0);
+    Modal::setHandler([](QDialog *) {
+        frmZhangJie->cbA->click(); // 0201-001 right
+        frmZhangJie->Item_Index = 1;
+        frmZhangJie->ShowItem();
+        frmZhangJie->cbA->click(); // 0201-002 wrong
+        frmZhangJie->Item_Index = 8; // 0201-008, sub-question 2: amount 5000
+        frmZhangJie->ShowItem();
+        auto *amount = frmZhangJie->Panel11n->control<QLineEdit>(QStringLiteral("p2lB_"), QStringLiteral("edtJE"));
+        amount->setText(QStringLiteral("500"));
+        frmZhangJie->Panel11n->p2lABCDEF_edtJEExit(amount); // wrong
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        frmZhangJie->SpeedButton8Click();
+    });
+    p.main.sbKaiShiLianXiClick();
+
+    const auto chooser = [] {
+        frmZhangJie->SpeedButton6Click();
+        QStringList states;
+        for (int r = 0; r < frmZhangJie->sgList->rowCount(); ++r)
+            states << frmZhangJie->sgList->item(r, 2)->text();
+        frmZhangJie->sbCancelClick();
+        return states;
+    };
+    const auto readers = [&] {
+        QStringList seen;
+        for (QLabel *line : {p.main.lblResZongGong, p.main.lblResYiDa, p.main.lblResWeiDa, p.main.lblResDui,
+                             p.main.lblResCuo, p.main.lblResManFen, p.main.lblResDeFen, p.main.lblResZhengQueLv})
+            seen << line->text();
+        seen << p.app.scalar(QStringLiteral("select TEST_TRUE || ',' || TEST_FALSE || ',' || TEST_HAVDO || ',' || "
+                                            "TEST_NOTDO || ',' || TEST_SCORE || ',' || TEST_MANFEN || ',' || "
+                                            "TEST_DEFEN || ',' || count(*) from tabTestHis"))
+                    .toString();
+        seen << p.app.scalar(QStringLiteral("select group_concat(ERR_DATE || ':' || ERR_I_ID) from tabErrItemHisLog"))
+                    .toString();
+        for (int i = 0; i < ItemList.count(); ++i)
+            seen << ItemList[i]->UserAnswer + QLatin1Char('/') + QString::number(ItemList[i]->UserScore);
+        for (const char *mode : {"error", "right", "notfinish"})
+            seen << QString::number(NextTakenIndex(-1, 1, ReviewFilter(QLatin1String(mode))));
+        return seen;
+    };
+    const QStringList before = readers();
+    QCOMPARE(before.at(4), QStringLiteral("错误题数：2小题"));
+    QCOMPARE(before.at(9), QStringLiteral("20130908:0201-002,20130908:0201-008"));
+
+    QStringList chooserBefore, chooserAfter;
+    Modal::setHandler([&](QDialog *) {
+        chooserBefore = chooser();
+        // Onto a question of the kind tried: a choice one, or the calculation's amount or entry.
+        if (attempt == QLatin1String("amount"))
+            frmZhangJie->Item_Index = 8;
+        else if (attempt == QLatin1String("entry row"))
+            frmZhangJie->Item_Index = 7;
+        frmZhangJie->ShowItem();
+        if (attempt == QLatin1String("click")) {
+            for (QCheckBox *box : {frmZhangJie->cbA, frmZhangJie->cbB, frmZhangJie->cbC})
+                if (!box->isHidden())
+                    box->click();
+        } else if (attempt == QLatin1String("key")) {
+            QTest::keyClick(frmZhangJie, Qt::Key_B);
+            QTest::keyClick(frmZhangJie, Qt::Key_C);
+        } else if (attempt == QLatin1String("amount")) {
+            auto *amount =
+                frmZhangJie->Panel11n->control<QLineEdit>(QStringLiteral("p2lB_"), QStringLiteral("edtJE"));
+            QVERIFY(amount->isReadOnly());
+            QTest::keyClicks(amount, QStringLiteral("0"));
+            frmZhangJie->Panel11n->p2lABCDEF_edtJEExit(amount);
+        } else {
+            auto *account = frmZhangJie->Panel11n->control<QLineEdit>(QStringLiteral("pnlA_"), QStringLiteral("edtKM1"));
+            auto *debit = frmZhangJie->Panel11n->control<QRadioButton>(QStringLiteral("pnlA_"), QStringLiteral("rbJ1"));
+            QVERIFY(account->isReadOnly());
+            QVERIFY(!debit->isEnabled());
+            QTest::keyClicks(account, QStringLiteral("kucun"));
+            debit->click();
+            frmZhangJie->Panel11n->pnlABCDEF_edtKU_JEChange(account);
+        }
+        chooserAfter = chooser();
+        MessageBox::setNextAnswer(QMessageBox::Yes);
+        frmZhangJie->SpeedButton8Click();
+    });
+    p.main.findChild<QToolButton *>(review)->click();
+    QCOMPARE(chooserAfter, chooserBefore);
+    QCOMPARE(readers(), before);
+    QCOMPARE(p.main.PracticeArea->currentWidget(), p.main.gbRes);
 }
 
 void TstPracticeSetup::reviewRunsRecordedAsWhatTheyWere_data()

@@ -175,6 +175,7 @@ private slots:
     void endDeclinedStoresNothing();
     void closeBoxStoresNothing();
     void storeFailureKeepsWindowOpen();
+    void unwritableBankKeepsWindowOpen_data();
     void unwritableBankKeepsWindowOpen();
     void emptyList();
     void entryChooser();
@@ -815,17 +816,18 @@ void TestPracticeWindow::reviewsShowRightAndWrong()
     w.Item_Index = 3;
     w.ShowItem();
     QCOMPARE(marks(), QStringLiteral("RRWR.."));
-    // Answering in a review, for practice, updates the marks.
-    clickBoxes(w, QStringLiteral("C"));
-    QCOMPARE(marks(), QStringLiteral("RR.R.."));
     w.SpeedButton6Click();
     QCOMPARE(w.sgList->item(0, 2)->text(), QStringLiteral("未做"));
     QCOMPARE(w.sgList->item(1, 2)->text(), QStringLiteral("未做"));
     QCOMPARE(w.sgList->item(3, 2)->text(), QStringLiteral("✗ 错误"));
     w.sbCancelClick();
-    clickBoxes(w, QStringLiteral("BD")); // now A, B, D: right
+    // A review shows the answer given and takes no other: the ticks, marks and chooser stay.
+    clickBoxes(w, QStringLiteral("BCD"));
+    QCOMPARE(marks(), QStringLiteral("RRWR.."));
+    QVERIFY(w.cbA->isChecked() && w.cbC->isChecked() && !w.cbB->isChecked() && !w.cbD->isChecked());
+    QCOMPARE(ItemList[3]->UserAnswer, QStringLiteral("AC"));
     w.SpeedButton6Click();
-    QCOMPARE(w.sgList->item(3, 2)->text(), QStringLiteral("✓ 正确"));
+    QCOMPARE(w.sgList->item(3, 2)->text(), QStringLiteral("✗ 错误"));
 }
 
 void TestPracticeWindow::chooserPausesAndRestartsTheCountdown()
@@ -1059,7 +1061,7 @@ void TestPracticeWindow::endOfRunStoresRun()
     QCOMPARE(w.WeiLianXiCnt, 7);
     QCOMPARE(w.ZhengQueCnt, 1);
     QCOMPARE(w.CuoWuCnt, 2); // answered and wrong; the seven unanswered are not done, not wrong
-    QCOMPARE(w.ManFen, 3 * 100 + 2 * 200 + 2 * 100 + 3 * 333);
+    QCOMPARE(w.ManFen, 3 * 100 + 2 * 200 + 2 * 100 + 1000); // the calculation question whole
     QCOMPARE(w.DeFen, 100);
 
     QSqlQuery row(app.dm()->database());
@@ -1101,7 +1103,7 @@ void TestPracticeWindow::endingTwiceOnOneDayKeepsOneRowPerWrongEntry()
     MessageBox::setNextAnswer(QMessageBox::Yes);
     w.SpeedButton8Click();
 
-    // A review run of the same list, ended later the same day.
+    // A review run of the same list, ended later the same day: it takes no answer.
     w.LXMode = QStringLiteral("view");
     w.Item_Index = 0;
     w.ShowItem();
@@ -1109,13 +1111,24 @@ void TestPracticeWindow::endingTwiceOnOneDayKeepsOneRowPerWrongEntry()
     Clock::advance(600);
     MessageBox::setNextAnswer(QMessageBox::Yes);
     w.SpeedButton8Click();
-
-    // The review keeps the run's record as it was; its new mistake is logged.
     QCOMPARE(rowCount(app, QStringLiteral("tabTestHis")), 1);
     QCOMPARE(app.scalar(QStringLiteral("select TEST_TIME from tabTestHis")).toString(), QStringLiteral("00:00:00"));
     QCOMPARE(app.scalar(QStringLiteral("select TEST_FALSE from tabTestHis")).toString(), QStringLiteral("1"));
+    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-001'")).toInt(), 0);
+
+    // A redo the same day with the same mistake: its own history row, the day's one log row.
+    w.LXMode = QStringLiteral("new");
+    for (int i = 0; i < ItemList.count(); ++i)
+        ItemList[i]->UserAnswer.clear();
+    w.Test_ID = QStringLiteral("20240305091807");
+    w.Item_Index = 1;
+    w.ShowItem();
+    clickBoxes(w, QStringLiteral("A"));
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    w.SpeedButton8Click();
+    QCOMPARE(rowCount(app, QStringLiteral("tabTestHis")), 2);
     QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-002'")).toInt(), 1);
-    QCOMPARE(app.scalar(QStringLiteral("select count(*) from tabErrItemHisLog where ERR_I_ID = '0201-001'")).toInt(), 1);
+    QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 1);
 }
 
 void TestPracticeWindow::endDeclinedStoresNothing()
@@ -1177,9 +1190,10 @@ void TestPracticeWindow::storeFailureKeepsWindowOpen()
     QString failureCaption;
     Modal::setHandler([&](QDialog *) {
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        w.SpeedButton8Click();
+        w.SpeedButton8Click(); // the offer to end without storing is declined (No)
         openAfterFailure = w.isVisible();
-        failureCaption = MessageBox::shown().last().caption;
+        failureCaption = MessageBox::shown().at(MessageBox::shown().size() - 2).caption;
+        QCOMPARE(MessageBox::shown().last().caption, QStringLiteral("成绩未保存"));
         // Nothing of the run was written while its record could not be.
         QCOMPARE(app.scalar(QStringLiteral("select I_FAV from tabItem where I_ID = '0201-001'")).toInt(), 0);
         QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 0);
@@ -1197,8 +1211,18 @@ void TestPracticeWindow::storeFailureKeepsWindowOpen()
     QCOMPARE(rowCount(app, QStringLiteral("tabErrItemHisLog")), 1);
 }
 
+void TestPracticeWindow::unwritableBankKeepsWindowOpen_data()
+{
+    QTest::addColumn<bool>("endWithoutRecord");
+    QTest::newRow("stays to try again") << false;
+    QTest::newRow("ends, result not recorded") << true;
+}
+
+// A bank that cannot be written: the learner is told, and may stay with every answer to try
+// again, or see the result all the same, knowing it is not recorded.
 void TestPracticeWindow::unwritableBankKeepsWindowOpen()
 {
+    QFETCH(bool, endWithoutRecord);
     TestApp app;
     {
         QFile file(app.databaseFile());
@@ -1212,15 +1236,25 @@ void TestPracticeWindow::unwritableBankKeepsWindowOpen()
     bool open = false;
     Modal::setHandler([&](QDialog *) {
         MessageBox::setNextAnswer(QMessageBox::Yes);
+        MessageBox::setNextAnswer(QMessageBox::Ok); // the error
+        MessageBox::setNextAnswer(endWithoutRecord ? QMessageBox::Yes : QMessageBox::No);
         w.SpeedButton8Click();
         open = w.isVisible();
     });
-    QCOMPARE(Modal::show(&w), 0);
-    QVERIFY(open);
-    QCOMPARE(MessageBox::shown().last().caption, QStringLiteral("错误"));
-    QCOMPARE(MessageBox::shown().last().text, app.dm()->writeProblem());
-    QVERIFY(MessageBox::shown().last().text.contains(QStringLiteral("学习记录无法保存")));
-    QCOMPARE(ItemList[0]->UserAnswer, QStringLiteral("A")); // the answers stay for another try
+    QCOMPARE(Modal::show(&w), endWithoutRecord ? 1 : 0);
+    QCOMPARE(open, !endWithoutRecord);
+    const QList<MessageBox::Shown> shown = MessageBox::shown();
+    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown.at(1).caption, QStringLiteral("错误"));
+    QCOMPARE(shown.at(1).text, app.dm()->writeProblem());
+    QVERIFY(shown.at(1).text.contains(QStringLiteral("学习记录无法保存")));
+    QCOMPARE(shown.at(2).caption, QStringLiteral("成绩未保存"));
+    QCOMPARE(ItemList[0]->UserAnswer, QStringLiteral("A")); // the answers stay, for another try or the reviews
+    QCOMPARE(w.ResultStored, !endWithoutRecord);
+    if (endWithoutRecord) {
+        QCOMPARE(w.ZhengQueCnt, 1);
+        QCOMPARE(w.DeFen, 100);
+    }
 }
 
 void TestPracticeWindow::emptyList()

@@ -28,12 +28,16 @@ struct Run
     QString wrong;
     QString course;
     QString chapter;
+    // Full marks and points earned in hundredths; -1: a row of an older version, without them.
+    int full = -1;
+    int earned = -1;
 };
 
 void store(TestApp &app, const Run &run)
 {
     app.dm()->InsertTestInfo(run.id, run.right, run.wrong, QStringLiteral("10"), QStringLiteral("2"),
-                             QStringLiteral("00:12:34"), QStringLiteral("章节练习"), run.course, run.chapter, 8);
+                             QStringLiteral("00:12:34"), QStringLiteral("章节练习"), run.course, run.chapter,
+                             std::max(0, run.earned) / 100, run.full, run.earned);
 }
 
 QLineSeries *curve(const TMainForm &form)
@@ -65,13 +69,13 @@ QStringList rowTexts(const QTableWidget *grid, int row)
 }
 
 const QStringList Headers = {"成绩日期", "正确题目数", "错误题目数", "未完成数量", "已完成数量",
-                             "耗用时间", "成绩得分", "答对率", "成绩所属"};
+                             "耗用时间", "成绩得分", "得分率", "成绩所属"};
 
 // Three runs stored out of order; the view lists them newest first.
 const QList<Run> ThreeRuns = {
-    {"20130305093015", "8", "2", "会计基础", "第一章 总论"},
-    {"20131224200000", "1", "2", "财经法规与会计职业道德", "第二章 支付结算"},
-    {"20130101080000", "2", "1", "会计基础", "模拟试卷一"},
+    {"20130305093015", "8", "2", "会计基础", "第一章 总论", 1000, 800},
+    {"20131224200000", "1", "2", "财经法规与会计职业道德", "第二章 支付结算", 1200, 400},
+    {"20130101080000", "2", "1", "会计基础", "模拟试卷一", 1200, 800},
 };
 }
 
@@ -81,8 +85,8 @@ class TestProgress : public QObject
 
 private slots:
     void initTestCase();
-    void correctRate_data();
-    void correctRate();
+    void scoreRate_data();
+    void scoreRate();
     void newestFirstInTableAndCurve();
     void openingTwiceShowsEachRunOnce();
     void longHistoryNamesSomePoints_data();
@@ -101,40 +105,52 @@ void TestProgress::initTestCase()
     QLoggingCategory::setFilterRules(QStringLiteral("acctprep.pictures.warning=false"));
 }
 
-void TestProgress::correctRate_data()
+void TestProgress::scoreRate_data()
 {
     QTest::addColumn<QString>("right");
     QTest::addColumn<QString>("wrong");
+    QTest::addColumn<int>("full");
+    QTest::addColumn<int>("earned");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("plotted");
 
-    QTest::newRow("8 of 10") << "8" << "2" << "80%" << 80;
-    QTest::newRow("1 of 3 rounds down") << "1" << "2" << "33%" << 33;
-    QTest::newRow("2 of 3 rounds up") << "2" << "1" << "67%" << 67;
-    QTest::newRow("all right") << "5" << "0" << "100%" << 100;
-    QTest::newRow("nothing answered") << "0" << "0" << "0%" << 0;
-    QTest::newRow("count not a number") << "x" << "2" << "0%" << 0;
-    QTest::newRow("count not whole") << "2.5" << "1" << "0%" << 0;
-    QTest::newRow("count empty") << "" << "3" << "0%" << 0;
+    // Points earned over full marks, as the result page said it.
+    QTest::newRow("an almost empty exam") << "1" << "0" << 10000 << 100 << "1%" << 1;
+    QTest::newRow("rounds to whole percent") << "40" << "20" << 10000 << 4550 << "46%" << 46;
+    QTest::newRow("wrong answers count as nothing") << "8" << "2" << 1000 << 800 << "80%" << 80;
+    QTest::newRow("full marks") << "5" << "0" << 500 << 500 << "100%" << 100;
+    QTest::newRow("a run worth nothing") << "0" << "0" << 0 << 0 << "0%" << 0;
+    // Older rows have no full marks: right ones among all 12 entries, marked as estimated.
+    QTest::newRow("older row") << "8" << "2" << -1 << -1 << "≈67%" << 67;
+    QTest::newRow("older row, nothing right") << "0" << "0" << -1 << -1 << "≈0%" << 0;
+    QTest::newRow("older row, count not a number") << "x" << "2" << -1 << -1 << "≈0%" << 0;
+    QTest::newRow("older row, count not whole") << "2.5" << "1" << -1 << -1 << "≈0%" << 0;
 }
 
-void TestProgress::correctRate()
+void TestProgress::scoreRate()
 {
     QFETCH(QString, right);
     QFETCH(QString, wrong);
+    QFETCH(int, full);
+    QFETCH(int, earned);
     QFETCH(QString, shown);
     QFETCH(int, plotted);
 
     TestApp app;
-    store(app, {"20130305093015", right, wrong, "会计基础", "第一章 总论"});
+    store(app, {"20130305093015", right, wrong, "会计基础", "第一章 总论", full, earned});
     TMainForm form(app.dm());
 
     form.SpeedButton8Click();
 
-    QCOMPARE(form.sgXueXiLog->item(0, 7)->text(), shown);
+    QTableWidgetItem *rate = form.sgXueXiLog->item(0, 7);
+    QCOMPARE(rate->text(), shown);
+    // Which rows are estimates, and why, is said where they are.
+    QCOMPARE(rate->toolTip().contains(QStringLiteral("较早版本")), full < 0);
+    QVERIFY(form.sgXueXiLog->horizontalHeaderItem(7)->toolTip().contains(QStringLiteral("得分÷满分")));
     QLineSeries *line = curve(form);
     QVERIFY(line);
     QCOMPARE(line->points(), QList<QPointF>{QPointF(1, plotted)});
+    QVERIFY(form.curvePointTip(0).endsWith(shown));
 }
 
 void TestProgress::newestFirstInTableAndCurve()
@@ -157,7 +173,7 @@ void TestProgress::newestFirstInTableAndCurve()
         // The four counts say that they count sub-questions.
         QCOMPARE(grid->horizontalHeaderItem(c)->toolTip().startsWith(QStringLiteral("按小题计")), c >= 1 && c <= 4);
     }
-    QCOMPARE(rowTexts(grid, 0), (QStringList{"2013-12-24 20:00", "1", "2", "2", "10", "00:12:34", "8", "33%", "章节练习"}));
+    QCOMPARE(rowTexts(grid, 0), (QStringList{"2013-12-24 20:00", "1", "2", "2", "10", "00:12:34", "4", "33%", "章节练习"}));
     QCOMPARE(rowTexts(grid, 1).first(), QStringLiteral("2013-03-05 09:30"));
     QCOMPARE(rowTexts(grid, 2).first(), QStringLiteral("2013-01-01 08:00"));
 
@@ -173,9 +189,9 @@ void TestProgress::newestFirstInTableAndCurve()
     for (QLegendMarker *marker : form.Chart->legend()->markers())
         QVERIFY(!marker->isVisible());
     QCOMPARE(form.Chart->title(), QStringLiteral("学习进度曲线图"));
-    // The share of answered questions that were right, named apart from the result's share of
-    // points; the newest run on the left, as the axis says.
-    QCOMPARE(form.ChartAxisY->titleText(), QStringLiteral("答对率%"));
+    // The result page's share of points; the newest run on the left, as the axis says.
+    QCOMPARE(form.ChartAxisY->titleText(), QStringLiteral("得分率%"));
+    QVERIFY(form.lblNoHistory->isHidden());
     QVERIFY(form.ChartAxisX->titleText().contains(QStringLiteral("1 为最近一次")));
 }
 
@@ -183,13 +199,14 @@ void TestProgress::longHistoryNamesSomePoints_data()
 {
     QTest::addColumn<int>("runs");
     QTest::addColumn<int>("named");
-    QTest::newRow("a few runs: every point") << 3 << 3;
-    QTest::newRow("25 runs: every point") << 25 << 25;
-    QTest::newRow("26 runs: every other") << 26 << 13;
-    QTest::newRow("200 runs: every eighth") << 200 << 25;
+    QTest::newRow("a few runs: every one") << 3 << 3;
+    QTest::newRow("20 runs: every one") << 20 << 20;
+    QTest::newRow("21 runs: every other") << 21 << 11;
+    QTest::newRow("200 runs: every tenth") << 200 << 20;
 }
 
-// After months of practice the curve is not buried under its own point names.
+// After months of practice the curve is not buried under its own names: the axis and the
+// points name the same runs, the newest always.
 void TestProgress::longHistoryNamesSomePoints()
 {
     QFETCH(int, runs);
@@ -197,17 +214,19 @@ void TestProgress::longHistoryNamesSomePoints()
     TestApp app;
     for (int i = 0; i < runs; ++i)
         store(app, {QStringLiteral("2025%1").arg(100000000 + i * 1000, 10, 10, QChar(u'0')), QStringLiteral("3"),
-                    QStringLiteral("1"), QStringLiteral("会计基础"), QStringLiteral("第一章 总论")});
+                    QStringLiteral("1"), QStringLiteral("会计基础"), QStringLiteral("第一章 总论"), 400, 300});
     TMainForm form(app.dm());
     form.SpeedButton8->click();
     QLineSeries *line = curve(form);
     QVERIFY(line);
     QCOMPARE(line->count(), runs);
-    int shown = 0;
+    QStringList pointNames;
     for (int i = 0; i < runs; ++i)
-        shown += line->pointConfiguration(i).value(QXYSeries::PointConfiguration::LabelVisibility).toBool() ? 1 : 0;
-    QCOMPARE(shown, named);
-    QVERIFY(line->pointConfiguration(0).value(QXYSeries::PointConfiguration::LabelVisibility).toBool());
+        if (line->pointConfiguration(i).value(QXYSeries::PointConfiguration::LabelVisibility).toBool())
+            pointNames << QString::number(i + 1);
+    QCOMPARE(pointNames.size(), named);
+    QCOMPARE(pointNames.first(), QStringLiteral("1"));
+    QCOMPARE(form.ChartAxisX->categoriesLabels(), pointNames);
 }
 
 void TestProgress::openingTwiceShowsEachRunOnce()
@@ -251,6 +270,10 @@ void TestProgress::clearingLeavesHeaderAndEmptyRow()
     QVERIFY(XueXiLogList.isEmpty());
     QCOMPARE(form.ProgressArea->currentWidget(), form.PanelQuXian);
     QVERIFY(form.Chart->series().isEmpty());
+    // The chart says that there is nothing, rather than showing an empty grid.
+    QVERIFY(!form.lblNoHistory->isHidden());
+    QCOMPARE(form.lblNoHistory->text(), QStringLiteral("还没有学习记录"));
+    QVERIFY(!form.ChartAxisX->isVisible() && !form.ChartAxisY->isVisible());
     QCOMPARE(form.sgXueXiLog->rowCount(), 1);
     QCOMPARE(rowTexts(form.sgXueXiLog, 0), QStringList(9, QString()));
     QCOMPARE(form.sgXueXiLog->horizontalHeaderItem(8)->text(), QStringLiteral("成绩所属"));

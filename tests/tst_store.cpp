@@ -157,14 +157,23 @@ private slots:
         QTest::addColumn<QString>("emptyColumn");
         QTest::addColumn<int>("score");
         QTest::addColumn<QList<int>>("indexes");
-        QTest::addColumn<int>("itemScore");
+        // Each sub-question's share, in hundredths: together they make the question's points,
+        // the odd hundredths going to the first ones.
+        QTest::addColumn<QList<int>>("shares");
         QTest::newRow("A B - D, empty E F, 10 points")
             << QStringList{"借:库存现金=1000;贷:银行存款=1000", "5000", "-", "300"} << "I_E" << 10
-            << QList<int>{1, 2, 4} << 333;
-        QTest::newRow("A absent") << QStringList{"-", "100", "200"} << "" << 4 << QList<int>{2, 3} << 200;
+            << QList<int>{1, 2, 4} << QList<int>{334, 333, 333};
+        QTest::newRow("A absent, two keys") << QStringList{"-", "100", "200"} << "" << 4 << QList<int>{2, 3}
+                                           << QList<int>{200, 200};
+        QTest::newRow("two keys, odd points") << QStringList{"1", "2"} << "" << 5 << QList<int>{1, 2}
+                                              << QList<int>{250, 250};
+        QTest::newRow("four keys") << QStringList{"1", "2", "3", "4"} << "" << 10 << QList<int>{1, 2, 3, 4}
+                                   << QList<int>{250, 250, 250, 250};
+        QTest::newRow("three keys, 1 point") << QStringList{"1", "2", "3"} << "" << 1 << QList<int>{1, 2, 3}
+                                             << QList<int>{34, 33, 33};
         QTest::newRow("all six") << QStringList{"1", "2", "3", "4", "5", "6"} << "" << 10
-                                 << QList<int>{1, 2, 3, 4, 5, 6} << 166;
-        QTest::newRow("none present") << QStringList{"-", "-"} << "" << 10 << QList<int>{} << 0;
+                                 << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{167, 167, 167, 167, 166, 166};
+        QTest::newRow("none present") << QStringList{"-", "-"} << "" << 10 << QList<int>{} << QList<int>{};
     }
     void calculationExpansion()
     {
@@ -172,7 +181,7 @@ private slots:
         QFETCH(QString, emptyColumn);
         QFETCH(int, score);
         QFETCH(QList<int>, indexes);
-        QFETCH(int, itemScore);
+        QFETCH(QList<int>, shares);
         TestApp app([&](BankWriter &bank) {
             bank.addCourse("M", "会计基础");
             bank.addChapter("C1", "章", "M", "1");
@@ -182,11 +191,17 @@ private slots:
         });
         app.dm()->AddItem("C1", "4", 1, 0);
         QCOMPARE(subIndexes(), indexes);
+        QList<int> given;
+        int total = 0;
         for (int i = 0; i < ItemList.count(); ++i) {
-            QCOMPARE(ItemList[i]->ItemScore, itemScore);
+            given << ItemList[i]->ItemScore;
+            total += ItemList[i]->ItemScore;
             QCOMPARE(ItemList[i]->ItemID, QStringLiteral("Q4"));
             QCOMPARE(ItemList[i]->ItemA, keys.value(0)); // every entry carries all the keys
         }
+        QCOMPARE(given, shares);
+        if (!shares.isEmpty())
+            QCOMPARE(total, score * 100);
     }
 
     void caseSubQuestionsInNumberOrder()
@@ -597,6 +612,54 @@ private slots:
         } else {
             QCOMPARE(after, before);
         }
+    }
+
+    void olderHistoryGetsItsScoreColumns_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("writable bank") << true;
+        QTest::newRow("bank marked read-only") << false;
+    }
+    // A history of an older version keeps full marks and points earned from now on; its own
+    // rows, and the rows of a bank that cannot be written, read without them.
+    void olderHistoryGetsItsScoreColumns()
+    {
+        QFETCH(bool, writable);
+        TestApp app;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+            db.setDatabaseName(app.databaseFile());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("drop table tabTestHis")));
+            QVERIFY(q.exec(QStringLiteral("create table tabTestHis (TEST_ID TEXT PRIMARY KEY, TEST_TRUE TEXT, "
+                                          "TEST_FALSE TEXT, TEST_HAVDO TEXT, TEST_NOTDO TEXT, TEST_TIME TEXT, "
+                                          "TEST_TYPE TEXT, TEST_SCORE INTEGER, TEST_KeCheng TEXT, TEST_ZhangJie TEXT)")));
+            QVERIFY(q.exec(QStringLiteral("insert into tabTestHis values('20130305093015', '8', '2', '10', '2', "
+                                          "'00:10:00', '章节练习', 8, '会计基础', '第一章')")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+        if (!writable) {
+            QFile file(app.databaseFile());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(18));
+            QVERIFY(file.putChar(char(3)));
+        }
+        TDataModuleMain dm(app.databaseFile());
+        if (writable)
+            dm.InsertTestInfo("20261209100000", "1", "0", "1", "61", "00:20:00", "模拟考试", "会计基础", "模拟试卷一", 1,
+                              10000, 100);
+        XueXiLogList.clear();
+        dm.GetXueXiLog();
+        QCOMPARE(XueXiLogList.count(), writable ? 2 : 1);
+        const TXueXiLog *older = XueXiLogList[XueXiLogList.count() - 1];
+        QCOMPARE(older->T_true, QStringLiteral("8"));
+        QVERIFY(older->T_manfen.isEmpty() && older->T_defen.isEmpty());
+        if (writable) {
+            QCOMPARE(XueXiLogList[0]->T_manfen, QStringLiteral("10000"));
+            QCOMPARE(XueXiLogList[0]->T_defen, QStringLiteral("100"));
+        }
+        XueXiLogList.clear();
     }
 
     // What the data module reads it reads to the end or lets go: another connection (a second

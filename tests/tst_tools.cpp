@@ -607,15 +607,16 @@ private slots:
             QSqlQuery q(dm.database());
             for (const char *sql :
                  {"drop table tabTestHis",
-                  "create table tabTestHis (TEST_ZhangJie TEXT, TEST_KeCheng TEXT, TEST_SCORE INTEGER, "
-                  "TEST_TYPE TEXT, TEST_TIME TEXT, TEST_NOTDO TEXT, TEST_HAVDO TEXT, TEST_FALSE TEXT, "
-                  "TEST_TRUE TEXT, TEST_ID TEXT PRIMARY KEY)",
+                  "create table tabTestHis (TEST_DEFEN INTEGER, TEST_MANFEN INTEGER, TEST_ZhangJie TEXT, "
+                  "TEST_KeCheng TEXT, TEST_SCORE INTEGER, TEST_TYPE TEXT, TEST_TIME TEXT, TEST_NOTDO TEXT, "
+                  "TEST_HAVDO TEXT, TEST_FALSE TEXT, TEST_TRUE TEXT, TEST_ID TEXT PRIMARY KEY)",
                   "drop table tabErrItemHisLog", "create table tabErrItemHisLog (ERR_I_ID TEXT, ERR_DATE TEXT)",
                   "drop table tabUserLogin", "create table tabUserLogin (UserPass TEXT, UserName TEXT)",
                   "insert into tabErrItemHisLog(ERR_DATE, ERR_I_ID) values('20261209', '0201-002')"})
                 QVERIFY2(q.exec(QLatin1String(sql)), sql);
             dm.InsertTestInfo(QStringLiteral("20261209100000"), "8", "2", "10", "1", "00:10:00",
-                              QStringLiteral("章节练习"), QStringLiteral("会计基础"), QStringLiteral("第一章"), 80);
+                              QStringLiteral("章节练习"), QStringLiteral("会计基础"), QStringLiteral("第一章"), 80,
+                              10050, 8025);
             dm.SetLogin(1, QStringLiteral("li"), QStringLiteral("pw"));
         }
         const Run rebuilt = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db, QStringLiteral("--keep-records")});
@@ -624,15 +625,16 @@ private slots:
         TDataModuleMain dm(db);
         QSqlQuery q(dm.database());
         QVERIFY(q.exec(QStringLiteral("select TEST_ID, TEST_TRUE, TEST_FALSE, TEST_HAVDO, TEST_NOTDO, TEST_TIME, "
-                                      "TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie from tabTestHis")));
+                                      "TEST_TYPE, TEST_SCORE, TEST_KeCheng, TEST_ZhangJie, TEST_MANFEN, TEST_DEFEN "
+                                      "from tabTestHis")));
         QVERIFY(q.next());
         QStringList values;
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < 12; ++i)
             values << q.value(i).toString();
         QCOMPARE(values, (QStringList{QStringLiteral("20261209100000"), QStringLiteral("8"), QStringLiteral("2"),
                                       QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("00:10:00"),
                                       QStringLiteral("章节练习"), QStringLiteral("80"), QStringLiteral("会计基础"),
-                                      QStringLiteral("第一章")}));
+                                      QStringLiteral("第一章"), QStringLiteral("10050"), QStringLiteral("8025")}));
         QVERIFY(!q.next());
         QVERIFY(q.exec(QStringLiteral("select ERR_DATE, ERR_I_ID from tabErrItemHisLog")) && q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("20261209"));

@@ -3,7 +3,7 @@
 #include "ui/entry/EntryPanels.h"
 
 #include "core/UnitDefine.h"
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 #include "ui/entry/EntryPanelsInternal.h"
 #include "ui/entry/KeMuPicker.h"
 

@@ -6,7 +6,7 @@
 #include "core/UnitDefine.h"
 #include "ui/Controls.h"
 #include "ui/WrapCheckBox.h"
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
 #include "ui/exam/AnswerCard.h"

@@ -7,32 +7,10 @@
 #include "platform/MessageBox.h"
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
-#include "ui/entry/EntryAnswer.h"
 
 #include <QTimer>
 
 #include <exception>
-
-namespace {
-
-// What a given answer earns against the record's key and points as the bank holds them now,
-// the same all-or-nothing rule as when it was given.
-int scoreNow(const TItem &item)
-{
-    if (item.UserAnswer.trimmed().isEmpty())
-        return 0;
-    bool right = false;
-    if (item.ItemType == QLatin1String("4")) {
-        const QString key = item.option(item.kind45Index);
-        right = isEntryKey(key) ? entryAnswerMatches(key, parseStoredEntryRows(item.UserAnswer))
-                                : amountMatches(item.UserAnswer, key);
-    } else {
-        right = item.UserAnswer == item.ItemAnswer;
-    }
-    return right ? item.ItemScore : 0;
-}
-
-}
 
 TSavedExam TfrmKaoShi::snapshot() const
 {
@@ -131,7 +109,7 @@ TfrmKaoShi::Resume TfrmKaoShi::ResumeExam(const TSavedExam &exam)
         const TSavedRecord &record = exam.records.at(i);
         item.UserAnswer = record.UserAnswer;
         // Scored again: a bank renewed since may have mended a key or changed the points.
-        item.UserScore = scoreNow(item);
+        item.UserScore = EarnedScore(item);
         item.ColorMark = record.ColorMark;
         item.ItemMark = record.ItemMark;
     }

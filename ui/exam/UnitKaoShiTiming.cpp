@@ -77,6 +77,9 @@ void TfrmKaoShi::cbABCDEFClick(QCheckBox *sender)
 
 void TfrmKaoShi::startCountdown()
 {
+    // Every attempt starts with the key hidden, whatever a review before it opened.
+    if (!PanelAnswer->isHidden())
+        sbShowAnswerClick();
     ResultStored = true;
     m_warned = false;
     m_timeUp = false;
@@ -218,14 +221,22 @@ void TfrmKaoShi::handIn(bool confirm)
     // Right is full marks (an entry's stored rows never equal its key's text); unanswered is
     // neither right nor wrong.
     const RunTally tally = TallyItemList();
-    const QString timeUsed = clockText(StartTime.secsTo(Clock::now()));
-    // The history row and the end of the saved exam land together, or nothing changes and
-    // the exam stays open with every answer, so that a later hand-in stores it.
+    // An exam held to the hour took at most the hour, however long the candidate took to read
+    // that the time was up.
+    qint64 usedSeconds = StartTime.secsTo(Clock::now());
+    if (Timed)
+        usedSeconds = std::min(usedSeconds, ExamMsecs / 1000);
+    const QString timeUsed = clockText(usedSeconds);
+    // The history row, the wrong answers in the wrong-question log and the end of the saved
+    // exam land together, or nothing changes and the exam stays open with every answer, so
+    // that a later hand-in stores it.
     const bool stored = guarded(this, [&] {
         m_dm->inTransaction([&] {
             m_dm->InsertTestInfo(Test_ID, QString::number(tally.right), QString::number(tally.wrong),
                                  QString::number(tally.answered), QString::number(tally.unanswered), timeUsed,
-                                 QStringLiteral("模拟考试"), KeChengName, ZhangJieName, tally.earned / 100);
+                                 QStringLiteral("模拟考试"), KeChengName, ZhangJieName, tally.earned / 100,
+                                 tally.full, tally.earned);
+            m_dm->LogErrItem();
             if (m_saving)
                 m_dm->DeleteSavedExam();
         });

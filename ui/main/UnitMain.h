@@ -193,6 +193,8 @@ public:
     QWidget *PanelQuXian = nullptr;
     QChartView *ChartView = nullptr;
     QChart *Chart = nullptr;
+    // Over the chart while there is no history.
+    QLabel *lblNoHistory = nullptr;
     QCheckBox *cb3D = nullptr;
     QWidget *PanelsgXueXiLog = nullptr;
     QTableWidget *sgXueXiLog = nullptr;

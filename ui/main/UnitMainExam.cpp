@@ -148,8 +148,13 @@ void TMainForm::seKSZiTiDaXiaoChange()
 void TMainForm::sbKaiShiKaoShiClick()
 {
     TfrmKaoShi *f = frmKaoShi;
-    if (!f || !mayReplaceSavedExam())
+    const int course = KeChengList.indexOf(cbKaoShi->currentText());
+    if (!f || course < 0 || !mayReplaceSavedExam())
         return;
+    // The exam is of the course its paper belongs to, whatever exam the window held before
+    // (a resumed one of another course).
+    f->KeChengID = KeChengList.object(course)->KeChengID;
+    f->KeChengName = KeChengList.object(course)->KeChengName;
     f->LXMode = QStringLiteral("First");
     f->Timed = cbKaoShiJIShi->isChecked();
     f->DanXunCnt = lblKSDanXuanCnt->text().toInt();

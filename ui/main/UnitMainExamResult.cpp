@@ -115,9 +115,6 @@ void TMainForm::SpeedButton19Click()
         record->ColorMark = 3;
         record->ItemMark = false;
     }
-    // The attempt begins with the key hidden, whatever the review before it opened.
-    if (!f->PanelAnswer->isHidden())
-        f->sbShowAnswerClick();
     startAttempt();
     runExamReview();
 }

@@ -9,6 +9,7 @@
 #include "ui/Guard.h"
 #include "ui/exam/UnitKaoShi.h"
 
+#include <QComboBox>
 #include <QSpinBox>
 #include <QStackedWidget>
 
@@ -65,6 +66,11 @@ void TMainForm::offerSavedExam()
     }
 
     SpeedButton4Click();
+    // The set-up shows the exam's own course, so that what is started there next is not taken
+    // for a paper of another.
+    const int course = cbKaoShi->findText(exam.KeChengName);
+    if (course >= 0 && course != cbKaoShi->currentIndex())
+        cbKaoShi->setCurrentIndex(course);
     f->SetFontSize(seKSZiTiDaXiao->value());
     f->FontSizeOra = f->FontSizeCur = seKSZiTiDaXiao->value();
     switch (f->ResumeExam(exam)) {

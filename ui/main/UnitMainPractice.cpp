@@ -209,6 +209,7 @@ void TMainForm::prepareRun(int total, int dan, int duo, int pan, int fen, int fo
     f->lblDuoXuan->setText(QStringLiteral("多选题量为：%1题").arg(duo));
     f->lblPanDuan->setText(QStringLiteral("判断题量为：%1题").arg(pan));
     f->lblFenXi->setText(analysisCaption + QString::number(fen) + QStringLiteral("题"));
+    f->FenXiCaption = analysisCaption;
 }
 
 // Loads the list and runs it: the common end of the chapter and the review starts.

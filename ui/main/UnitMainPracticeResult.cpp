@@ -34,6 +34,8 @@ void TMainForm::ShowResultZJ()
                              {f->QuestionCnt, f->YiLianXiCnt, f->WeiLianXiCnt, f->ZhengQueCnt, f->CuoWuCnt, f->ManFen,
                               f->DeFen},
                              QStringLiteral("本次练习题量共："), QStringLiteral("已练习题数："), QStringLiteral("未练习题数："));
+    if (!f->ResultStored)
+        lblResDeFen->setText(lblResDeFen->text() + QStringLiteral("（未记入学习记录）"));
     PracticeArea->setCurrentWidget(gbRes);
 }
 

@@ -35,11 +35,11 @@ namespace {
 const QStringList LogHeaders = {
     QStringLiteral("成绩日期"), QStringLiteral("正确题目数"), QStringLiteral("错误题目数"),
     QStringLiteral("未完成数量"), QStringLiteral("已完成数量"), QStringLiteral("耗用时间"),
-    QStringLiteral("成绩得分"), QStringLiteral("答对率"), QStringLiteral("成绩所属"),
+    QStringLiteral("成绩得分"), QStringLiteral("得分率"), QStringLiteral("成绩所属"),
 };
 const QColor PointColour(255, 0, 0);
-// Point names the curve shows at most.
-constexpr int MostPointLabels = 25;
+// Runs the curve names at most.
+constexpr int MostPointLabels = 20;
 
 // The view's buttons fill their column and show their caption only.
 const Controls::ButtonLook ColumnButton{.style = Qt::ToolButtonTextOnly, .fillWidth = true, .minimumSize = {0, 32}};
@@ -51,16 +51,47 @@ QString logDate(const QString &id)
         + id.mid(8, 2) + QLatin1Char(':') + id.mid(10, 2);
 }
 
-// Whole-number share of right answers among right and wrong ones; unanswered questions count
-// in neither. Counts that are not whole numbers, or that add up to nothing, give 0.
-int correctRate(const QString &right, const QString &wrong)
+// A run's score rate: points earned over full marks, what its result page showed as 得分率,
+// in whole percent. Rows of older versions kept no full marks: they give the share of their
+// entries that were right, which is the same figure when every entry is worth the same, and
+// are marked estimated. Counts that are not whole numbers, or that add up to nothing, give 0.
+struct Rate
 {
-    bool rightOk = false, wrongOk = false;
-    const int r = right.toInt(&rightOk);
-    const int w = wrong.toInt(&wrongOk);
-    if (!rightOk || !wrongOk || r < 0 || w < 0 || r + w == 0)
-        return 0;
-    return int(std::lround(r * 100.0 / (r + w)));
+    int percent = 0;
+    bool estimated = false;
+};
+
+Rate scoreRate(const TXueXiLog &log)
+{
+    const auto whole = [](const QString &text, int &value) {
+        bool ok = false;
+        value = text.toInt(&ok);
+        return ok && value >= 0;
+    };
+    const auto percent = [](qint64 part, qint64 whole) {
+        return whole > 0 ? int(std::lround(double(part) * 100.0 / double(whole))) : 0;
+    };
+    int full = 0, earned = 0;
+    if (whole(log.T_manfen, full) && whole(log.T_defen, earned))
+        return {percent(earned, full), false};
+    int right = 0, done = 0, notDone = 0;
+    if (whole(log.T_true, right) && whole(log.T_havdo, done) && whole(log.T_notdo, notDone))
+        return {percent(right, qint64(done) + notDone), true};
+    return {0, true};
+}
+
+QString rateText(const Rate &rate)
+{
+    return (rate.estimated ? QStringLiteral("≈") : QString()) + QString::number(rate.percent) + QLatin1Char('%');
+}
+
+const QString EstimatedRateNote = QStringLiteral("较早版本保存的记录没有保存满分，标“≈”：按正确题数÷总题数估算");
+
+// Every k-th run of a long history is named on the axis and at its point, the newest always,
+// so that some twenty names show however many runs there are.
+int nameEvery(int runs)
+{
+    return std::max(1, (runs + MostPointLabels - 1) / MostPointLabels);
 }
 
 // Headers, column widths and one empty row.
@@ -70,12 +101,13 @@ void resetLogGrid(QTableWidget *grid)
     grid->setColumnCount(int(LogHeaders.size()));
     grid->setRowCount(1);
     grid->setHorizontalHeaderLabels(LogHeaders);
-    // Not the result page's share of points: the share of the answered questions that were right.
     // The counts are of entries: each sub-question of an analysis question is one.
     for (int c = 1; c <= 4; ++c)
         grid->horizontalHeaderItem(c)->setToolTip(
             QStringLiteral("按小题计：计算分析题、案例分析题的每个小题各算一题"));
-    grid->horizontalHeaderItem(7)->setToolTip(QStringLiteral("答对率＝正确题目数÷（正确题目数＋错误题目数），未答的题不计"));
+    // The share of the points, as the result page showed it when the run ended.
+    grid->horizontalHeaderItem(7)->setToolTip(QStringLiteral("得分率＝得分÷满分，与练习或考试结束时成绩页所示相同。\n")
+                                              + EstimatedRateNote);
     grid->setColumnWidth(0, 125);
     for (int c = 1; c < LogHeaders.size(); ++c)
         grid->setColumnWidth(c, 75);
@@ -100,7 +132,7 @@ void TMainForm::buildProgressView()
     auto *column = new QVBoxLayout(GroupBox4);
     column->setSpacing(8);
     sbXXXQX = Controls::button(GroupBox4, QStringLiteral("sbXXXQX"), QStringLiteral("学习曲线"),
-                               QStringLiteral("按成绩记录画出正确率曲线"), ColumnButton);
+                               QStringLiteral("按成绩记录画出得分率曲线"), ColumnButton);
     SpeedButton25 = Controls::button(GroupBox4, QStringLiteral("SpeedButton25"), QStringLiteral("历史记录"),
                                      QStringLiteral("以表格列出每次练习和考试的成绩"), ColumnButton);
     SpeedButton26 = Controls::button(GroupBox4, QStringLiteral("SpeedButton26"), QStringLiteral("清除记录"),
@@ -140,7 +172,7 @@ void TMainForm::buildProgressView()
     ChartAxisY->setTickAnchor(0);
     ChartAxisY->setTickInterval(10);
     ChartAxisY->setLabelFormat(QStringLiteral("%d"));
-    ChartAxisY->setTitleText(QStringLiteral("答对率%"));
+    ChartAxisY->setTitleText(QStringLiteral("得分率%"));
     Chart->addAxis(ChartAxisY, Qt::AlignLeft);
     ChartAxisX = new QCategoryAxis(Chart);
     ChartAxisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -151,7 +183,16 @@ void TMainForm::buildProgressView()
     ChartView = new QChartView(Chart, GroupBox7);
     ChartView->setObjectName(QStringLiteral("ChartView"));
     ChartView->setRenderHint(QPainter::Antialiasing);
-    chartLayout->addWidget(ChartView, 1);
+    // An empty history says so, over the chart, rather than showing an empty grid.
+    auto *chartArea = new QGridLayout;
+    chartArea->addWidget(ChartView, 0, 0);
+    lblNoHistory = Controls::label(GroupBox7, QStringLiteral("lblNoHistory"), QStringLiteral("还没有学习记录"));
+    lblNoHistory->setAlignment(Qt::AlignCenter);
+    lblNoHistory->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblNoHistory->setStyleSheet(QStringLiteral("color: #6b7a86; background: transparent;"));
+    Controls::setPointSize(lblNoHistory, 14);
+    chartArea->addWidget(lblNoHistory, 0, 0, Qt::AlignCenter);
+    chartLayout->addLayout(chartArea, 1);
     cb3D = Controls::checkBox(GroupBox7, QStringLiteral("cb3D"), QStringLiteral("3D显示"), true);
     connect(cb3D, &QCheckBox::toggled, this, &TMainForm::cb3DClick);
     chartLayout->addWidget(cb3D);
@@ -216,7 +257,7 @@ void TMainForm::sbXXXQXClick()
     QList<QPointF> points;
     for (int i = 0; i < XueXiLogList.count(); ++i) {
         const TXueXiLog *log = XueXiLogList[i];
-        const int rate = correctRate(log->T_true, log->T_false);
+        const Rate rate = scoreRate(*log);
         sgXueXiLog->setItem(i, 0, cell(logDate(log->T_ID)));
         sgXueXiLog->setItem(i, 1, cell(log->T_true));
         sgXueXiLog->setItem(i, 2, cell(log->T_false));
@@ -224,9 +265,11 @@ void TMainForm::sbXXXQXClick()
         sgXueXiLog->setItem(i, 4, cell(log->T_havdo));
         sgXueXiLog->setItem(i, 5, cell(log->T_time));
         sgXueXiLog->setItem(i, 6, cell(log->T_score));
-        sgXueXiLog->setItem(i, 7, cell(QString::number(rate) + QLatin1Char('%')));
+        sgXueXiLog->setItem(i, 7, cell(rateText(rate)));
+        if (rate.estimated)
+            sgXueXiLog->item(i, 7)->setToolTip(EstimatedRateNote);
         sgXueXiLog->setItem(i, 8, cell(log->T_type));
-        points << QPointF(i + 1, rate);
+        points << QPointF(i + 1, rate.percent);
     }
     plotCurve(points);
     ProgressArea->setCurrentWidget(PanelQuXian);
@@ -238,11 +281,13 @@ void TMainForm::plotCurve(const QList<QPointF> &points)
     for (const QString &label : ChartAxisX->categoriesLabels())
         ChartAxisX->remove(label);
     const int n = int(points.size());
+    const int every = nameEvery(n);
     ChartAxisX->setRange(0.5, n + 0.5);
-    // Every label while they fit; beyond some twenty, every k-th so they stay readable.
-    const int step = std::max(1, (n + 19) / 20);
-    for (int i = 0; i < n; i += step)
+    for (int i = 0; i < n; i += every)
         ChartAxisX->append(QString::number(i + 1), i + 1);
+    lblNoHistory->setVisible(points.isEmpty());
+    ChartAxisX->setVisible(!points.isEmpty());
+    ChartAxisY->setVisible(!points.isEmpty());
     if (points.isEmpty())
         return;
 
@@ -278,7 +323,7 @@ void TMainForm::plotCurve(const QList<QPointF> &points)
 
     auto *series = new QLineSeries;
     series->setObjectName(QStringLiteral("ChartCurve"));
-    series->setName(QStringLiteral("正确率"));
+    series->setName(QStringLiteral("得分率"));
     series->append(points);
     series->setPen(QPen(PointColour, cb3D->isChecked() ? 2.5 : 2));
     series->setPointsVisible(true);
@@ -290,9 +335,8 @@ void TMainForm::plotCurve(const QList<QPointF> &points)
     QFont labelFont = series->pointLabelsFont();
     labelFont.setBold(true);
     series->setPointLabelsFont(labelFont);
-    // A long history would bury the curve under its own numbers: every k-th point is named,
-    // the newest always, so that some two dozen names show however many runs there are.
-    const int every = std::max(1, (n + MostPointLabels - 1) / MostPointLabels);
+    // A long history would bury the curve under its own numbers: the points named are those
+    // the axis names.
     for (int i = 0; i < n; ++i)
         series->setPointConfiguration(i, {{QXYSeries::PointConfiguration::Color, PointColour},
                                           {QXYSeries::PointConfiguration::Size, 5},
@@ -312,10 +356,9 @@ QString TMainForm::curvePointTip(int index) const
     if (index < 0 || index >= XueXiLogList.count())
         return QString();
     const TXueXiLog *log = XueXiLogList[index];
-    return QStringLiteral("第%1次（倒数）：%2\n%3\n%4\n%5，答对率 %6%")
+    return QStringLiteral("第%1次（倒数）：%2\n%3\n%4\n%5，得分率 %6")
         .arg(index + 1)
-        .arg(logDate(log->T_ID), log->T_KeCheng, log->T_ZhangJie, log->T_type)
-        .arg(correctRate(log->T_true, log->T_false));
+        .arg(logDate(log->T_ID), log->T_KeCheng, log->T_ZhangJie, log->T_type, rateText(scoreRate(*log)));
 }
 
 void TMainForm::SpeedButton25Click()

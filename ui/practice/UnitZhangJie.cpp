@@ -10,7 +10,7 @@
 #include "store/UnitDM.h"
 #include "ui/Guard.h"
 #include "ui/ScreenFit.h"
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 #include "ui/entry/EntryPanels.h"
 #include "ui/entry/KeMuPicker.h"
 #include "ui/practice/OptionOrder.h"
@@ -140,10 +140,7 @@ bool TfrmZhangJie::InitItemList()
         }
     }
     QuestionCnt = int(QuestionStarts().size());
-    // The summary counts questions; where calculation or case questions bring more entries,
-    // it says so.
-    if (QuestionCnt != ItemList.count())
-        lblTotal->setText(lblTotal->text() + QStringLiteral("，共%1小题").arg(ItemList.count()));
+    showRunSummary();
     m_optionOrders.clear();
     if (RandomOrder && !isCutMode(LXMode)) {
         for (int i = 0; i < ItemList.count(); ++i) {
@@ -158,6 +155,33 @@ bool TfrmZhangJie::InitItemList()
     Item_Index = 0;
     ShowItem();
     return loaded;
+}
+
+void TfrmZhangJie::showRunSummary()
+{
+    // What the run holds, after a review's range was cut from its list: the summary must agree
+    // with the result it ends in. Questions are counted, each calculation or case once.
+    int dan = 0, duo = 0, pan = 0, fen = 0;
+    for (const int start : QuestionStarts()) {
+        const QString &type = ItemList[start]->ItemType;
+        if (type == QLatin1String("1"))
+            ++dan;
+        else if (type == QLatin1String("2"))
+            ++duo;
+        else if (type == QLatin1String("3"))
+            ++pan;
+        else if (type == QLatin1String("4") || type == QLatin1String("5"))
+            ++fen;
+    }
+    QString total = QStringLiteral("本次题量共：%1题").arg(QuestionCnt);
+    // Where calculation or case questions bring more entries, it says so.
+    if (QuestionCnt != ItemList.count())
+        total += QStringLiteral("，共%1小题").arg(ItemList.count());
+    lblTotal->setText(total);
+    lblDanXuan->setText(QStringLiteral("单选题量为：%1题").arg(dan));
+    lblDuoXuan->setText(QStringLiteral("多选题量为：%1题").arg(duo));
+    lblPanDuan->setText(QStringLiteral("判断题量为：%1题").arg(pan));
+    lblFenXi->setText(FenXiCaption + QString::number(fen) + QStringLiteral("题"));
 }
 
 void TfrmZhangJie::shuffleQuestions()
@@ -411,7 +435,6 @@ void TfrmZhangJie::ShowItem()
                 continue;
             WrapCheckBox *box = m_boxes[size_t(i)];
             box->setText(kLetters.at(i) + QStringLiteral("、") + option);
-            box->setChecked(entry.UserAnswer.contains(bankLetter));
             box->show();
         }
     }
@@ -423,6 +446,8 @@ void TfrmZhangJie::ShowItem()
     ScrollBox->setVisible(calculation);
     lblxzda->setText(calculation ? QStringLiteral("【请在下面作答】") : QStringLiteral("【请选择答案】"));
     if (calculation) {
+        // A review shows the rows given and takes none.
+        Panel11n->setReadOnly(isReview());
         Panel11n->showQuestion(Item_Index, questionNumber(Item_Index));
         ScrollBox->raise();
     } else {
@@ -439,18 +464,21 @@ void TfrmZhangJie::ShowItem()
         lblAnswer->setText(OptionOrder::shownKey(order, entry.ItemAnswer));
     const QString note = OptionOrder::note(order, entry);
     meoDesc->setPlainText(note.isEmpty() ? entry.ItemDesc : note + QLatin1Char('\n') + entry.ItemDesc);
-    showReviewMarks(entry);
+    showOptionTicks(entry);
     showMarkAndFav(entry);
     ReSize();
 }
 
-void TfrmZhangJie::showReviewMarks(const TItem &entry)
+void TfrmZhangJie::showOptionTicks(const TItem &entry)
 {
     const QString order = optionOrderAt(Item_Index);
     const bool marked = isReview() && isChoice(entry.ItemType);
+    // Restoring the ticks is not answering.
+    m_clickAttached = false;
     for (int i = 0; i < 6; ++i) {
         WrapCheckBox *box = m_boxes[size_t(i)];
         const QChar bankLetter = order.at(i);
+        box->setChecked(!box->isHidden() && bankLetter != QLatin1Char(' ') && entry.UserAnswer.contains(bankLetter));
         WrapCheckBox::Mark mark = WrapCheckBox::NoMark;
         if (marked && !box->isHidden() && bankLetter != QLatin1Char(' ')) {
             if (entry.ItemAnswer.contains(bankLetter))
@@ -460,10 +488,17 @@ void TfrmZhangJie::showReviewMarks(const TItem &entry)
         }
         box->setMark(mark);
     }
+    m_clickAttached = true;
 }
 
 void TfrmZhangJie::cbABCDEFClick(QCheckBox *sender)
 {
+    // A review shows the run as it was ended; "重新练习" is the way to answer again.
+    if (isReview()) {
+        if (const TItem *entry = currentEntry())
+            showOptionTicks(*entry);
+        return;
+    }
     m_clickAttached = false;
     if (Item_Type == QLatin1String("1") || Item_Type == QLatin1String("3")) {
         for (WrapCheckBox *box : m_boxes)
@@ -483,7 +518,6 @@ void TfrmZhangJie::cbABCDEFClick(QCheckBox *sender)
     entry->UserAnswer = answer;
     // No ticks is no answer, and no answer earns nothing.
     entry->UserScore = !answer.isEmpty() && entry->ItemAnswer == answer ? entry->ItemScore : 0;
-    showReviewMarks(*entry);
 }
 
 int TfrmZhangJie::GetNextItemIndex(int index, int step) const
@@ -662,8 +696,9 @@ void TfrmZhangJie::SpeedButton8Click()
     if (!MessageBox::question(this, QStringLiteral("确认结束"), QStringLiteral("结束本次练习吗？")))
         return;
 
-    // A review looks at a finished run: its record stays that run's. What the learner changed
-    // in it (flags, new mistakes) is kept as after any run.
+    // A review looks at a finished run and changes none of it: its record, its answers and the
+    // wrong-question log stay as the run left them. Only the essential flags the learner set
+    // while looking are kept, as they belong to the questions, not to the run.
     const bool review = isReview();
     const RunTally tally = TallyItemList();
     const QString timeUsed = clockText(elapsedSeconds(), QStringLiteral(":"), QStringLiteral(":"), QString());
@@ -673,16 +708,24 @@ void TfrmZhangJie::SpeedButton8Click()
             if (!review)
                 m_dm->InsertTestInfo(Test_ID, QString::number(tally.right), QString::number(tally.wrong),
                                      QString::number(tally.answered), QString::number(tally.unanswered), timeUsed,
-                                     QStringLiteral("章节练习"), RunKeChengName, RunZhangJieName, tally.earned / 100);
+                                     QStringLiteral("章节练习"), RunKeChengName, RunZhangJieName, tally.earned / 100,
+                                     tally.full, tally.earned);
             m_dm->UpdateFav();
-            m_dm->LogErrItem();
+            if (!review)
+                m_dm->LogErrItem();
         });
     });
-    // Nothing stored, nothing finished: the run stays open so that ending it again stores it
-    // whole.
-    if (!stored)
+    // Nothing stored: the run stays open so that ending it again stores it whole, unless the
+    // learner would rather see the result without keeping it (a bank that cannot be written
+    // must not hold them in the run for ever).
+    if (!stored && !review
+        && !MessageBox::question(this, QStringLiteral("成绩未保存"),
+                                 QStringLiteral("本次练习的成绩未能保存到学习记录中。\n\n"
+                                                "选“是”：仍然结束练习并查看成绩，这次成绩不记入学习记录；\n"
+                                                "选“否”：回到练习，答案都在，稍后可以再次结束。")))
         return;
     if (!review) {
+        ResultStored = stored;
         YiLianXiCnt = tally.answered;
         WeiLianXiCnt = tally.unanswered;
         ZhengQueCnt = tally.right;

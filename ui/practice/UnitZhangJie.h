@@ -62,6 +62,8 @@ public:
     bool RandomOrder = false;
     // Wrong-question run: the period it covers, as its name says it ("近一周").
     QString CT_Period;
+    // The caption the run's summary gives its calculation or case questions ("计算分析题：").
+    QString FenXiCaption = QStringLiteral("计算分析题：");
     // What the run is recorded as: course(s) and chapter, or the kind of review and the
     // courses its questions came from. Set when the list is built.
     QString RunKeChengName;
@@ -70,6 +72,8 @@ public:
     // questions (ItemList counts entries).
     QString TimeUsed;
     int QuestionCnt = 0;
+    // False when the learner ended the run although its record could not be stored.
+    bool ResultStored = true;
 
     // Builds the list for the mode and shows its first entry; false when the load failed
     // (the failure has been shown to the learner).
@@ -157,8 +161,11 @@ private:
     void shuffleQuestions();
     // Names the run: the chapter, or the kind of review and the courses it drew from.
     void nameRun();
-    // In reviews: the key's options marked right, a wrong tick marked wrong.
-    void showReviewMarks(const TItem &entry);
+    // The summary labels from the questions the run holds.
+    void showRunSummary();
+    // The option boxes ticked as the stored answer says, without answering; in a review, with
+    // the key's options marked right and a wrong tick marked wrong.
+    void showOptionTicks(const TItem &entry);
     // An answer being typed into a sub-question panel is stored before the run moves on.
     void commitEdits();
     // The question picture as large as its area allows; a click shows it at full size.

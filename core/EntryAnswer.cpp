@@ -1,4 +1,4 @@
-#include "ui/entry/EntryAnswer.h"
+#include "core/EntryAnswer.h"
 
 #include <QRegularExpression>
 #include <QStringList>
