@@ -190,6 +190,70 @@ void alter(const QString &db, const QString &sql)
     QVERIFY(query.numRowsAffected() > 0);
 }
 
+QJsonObject choice(const QString &id, const char *type, const QStringList &options, const char *answer)
+{
+    QJsonObject letters;
+    for (qsizetype i = 0; i < options.size(); ++i)
+        letters.insert(QString(QChar(char16_t(u'A' + i))), options.at(i));
+    return {{"id", id}, {"type", type}, {"text", "题（ ）。"}, {"options", letters}, {"answer", answer}, {"score", 1}};
+}
+
+QJsonObject trueFalse(const QString &id, const char *answer)
+{
+    return choice(id, "3", {"正确", "错误"}, answer);
+}
+
+// A course whose first paper leans every way a guess could use, whose second does not, whose
+// third has no choice question, and whose practice chapter leans too but is no paper.
+QJsonObject leaningCourse()
+{
+    const QStringList four{"甲", "乙", "丙", "丁"};
+    QJsonObject kase{{"id", "0291-012"}, {"type", "5"}, {"text", "案例。"}, {"score", 3}};
+    QJsonObject subSingle = choice("", "1", {"短", "短", "长长的选项", "短"}, "C");
+    QJsonObject subMultiple = choice("", "2", four, "ABCD");
+    QJsonObject subTrue = trueFalse("", "A");
+    QJsonObject subFalse = trueFalse("", "B");
+    QJsonArray subs;
+    for (QJsonObject sub : {subSingle, subMultiple, subTrue, subFalse}) {
+        sub.remove("id");
+        subs.append(sub);
+    }
+    kase.insert("subquestions", subs);
+    const QJsonArray leaning{
+        choice("0291-001", "1", {"长长的选项", "短", "短", "短", "短"}, "A"),
+        choice("0291-002", "1", {"短", "长长的选项", "短", "短"}, "B"),
+        choice("0291-003", "1", {"一样长", "一样长", "短", "短"}, "A"),
+        choice("0291-004", "2", four, "ABCD"),
+        choice("0291-005", "2", four, "ABCD"),
+        choice("0291-006", "2", {"甲", "乙", "丙", "丁", "戊"}, "ABCDE"),
+        choice("0291-007", "2", four, "ABC"),
+        trueFalse("0291-008", "A"),
+        trueFalse("0291-009", "A"),
+        trueFalse("0291-010", "A"),
+        trueFalse("0291-011", "B"),
+        kase};
+    const QJsonArray balanced{
+        choice("0292-001", "1", {"长长的选项", "短", "短", "短"}, "B"),
+        choice("0292-002", "1", {"短", "短", "短", "短"}, "C"),
+        choice("0292-003", "1", {"长长的选项", "长长的选项", "短", "短"}, "A"),
+        choice("0292-004", "1", {"长长的选项", "乙", "丙", "丁"}, "D"),
+        choice("0292-005", "2", four, "AC"),
+        trueFalse("0292-006", "A"),
+        trueFalse("0292-007", "B")};
+    const QJsonArray calculation{QJsonObject{
+        {"id", "0293-001"}, {"type", "4"}, {"text", "计算。"}, {"keys", QJsonArray{"5000"}}, {"score", 2}}};
+    const QJsonArray practice{choice("0201-001", "2", four, "ABCD"), trueFalse("0201-002", "A")};
+    const auto chapter = [](const char *id, const char *name, const char *kind, const QJsonArray &questions) {
+        return QJsonObject{{"id", id}, {"name", name}, {"kind", kind}, {"questions", questions}};
+    };
+    return {{"id", "02"},
+            {"name", "会计基础"},
+            {"chapters", QJsonArray{chapter("0201", "第一章", "chapter", practice),
+                                    chapter("0291", "偏的试卷", "paper", leaning),
+                                    chapter("0292", "匀的试卷", "paper", balanced),
+                                    chapter("0293", "只有计算题", "paper", calculation)}}};
+}
+
 QString sampleSource()
 {
     return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath(QStringLiteral("../data/sample"));
@@ -259,7 +323,54 @@ private slots:
                      "  02 会计基础, case sub-questions, single choice: 1 key; A 0%, B 100%; 1 letter: 1",
                      "  02 会计基础, case sub-questions, multiple choice: 1 key; A 100%, B 0%, C 100%; 2 letters: 1",
                      "  01 财经法规与会计职业道德, single choice: 1 key; A 100%, B 0%; 1 letter: 1",
+                     "exam papers (keys a guess by pattern would find):",
+                     "  0291 模拟试卷一:",
+                     "    single choice: letters never keyed: A; key is the longest option: 0 of 1 (0%)",
                      ""}));
+    }
+
+    // Per paper, what ticking every option, answering 正确 throughout, leaving out a letter or
+    // choosing the longest option would earn; practice chapters are not papers.
+    void checkShowsHowEachPaperCanBeGuessed_data()
+    {
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("leaning paper")
+            << "0291 偏的试卷"
+            << QStringList{"    multiple choice, key names every option: 3 of 4 (75%); in case sub-questions 1 of 1 (100%)",
+                           "    true/false, key A (正确): 3 of 4 (75%); in case sub-questions 1 of 2 (50%)",
+                           "    single choice: letters never keyed: C, D, E; key is the longest option: 2 of 3 (67%); "
+                           "in case sub-questions letters never keyed: A, B, D; key is the longest option: 1 of 1 (100%)"};
+        QTest::newRow("balanced paper")
+            << "0292 匀的试卷"
+            << QStringList{"    multiple choice, key names every option: 0 of 1 (0%)",
+                           "    true/false, key A (正确): 1 of 2 (50%)",
+                           "    single choice: letters never keyed: none; key is the longest option: 0 of 4 (0%)"};
+        QTest::newRow("paper without choice questions") << "0293 只有计算题" << QStringList{"    no choice questions"};
+    }
+
+    void checkShowsHowEachPaperCanBeGuessed()
+    {
+        QFETCH(QString, paper);
+        QFETCH(QStringList, lines);
+        QTemporaryDir tmp;
+        const QString src = tmp.filePath(QStringLiteral("src"));
+        writeSource(src, QStringLiteral("courses/c.json"), QString(),
+                    QString::fromUtf8(QJsonDocument(leaningCourse()).toJson()));
+        const QString db = tmp.filePath(QStringLiteral("sys.db"));
+        const Run build = qbank({QStringLiteral("build"), src, QStringLiteral("-o"), db});
+        QVERIFY2(build.code == 0, qPrintable(build.err));
+        const Run check = qbank({QStringLiteral("check"), db});
+        QVERIFY2(check.code == 0, qPrintable(check.err));
+
+        const QStringList out = check.out.split(QLatin1Char('\n'));
+        const qsizetype section = out.indexOf(QStringLiteral("exam papers (keys a guess by pattern would find):"));
+        QVERIFY2(section > 0, qPrintable(check.out));
+        QVERIFY2(!out.mid(section).join(QLatin1Char('\n')).contains(QStringLiteral("0201")), qPrintable(check.out));
+        const qsizetype at = out.indexOf(QStringLiteral("  %1:").arg(paper), section);
+        QVERIFY2(at > section, qPrintable(check.out));
+        QCOMPARE(out.mid(at + 1, lines.size()), lines);
+        QVERIFY(!out.value(at + 1 + lines.size()).startsWith(QStringLiteral("    ")));
     }
 
     void everyProblemIsReported_data()

@@ -1,6 +1,7 @@
 // Question pictures of the sample bank. A picture takes the place of the question text in the
-// practice and exam windows, so each one carries its stem above the figure and its options
-// below it.
+// practice and exam windows, so each one carries its stem above the figure. The options are
+// not drawn: the windows list the question's own options below the picture, and a second copy
+// in the picture would go stale the moment the options are reordered.
 #include "Assets.h"
 #include "Paint.h"
 
@@ -23,26 +24,19 @@ int stemHeight(const QString &stem)
     return fm.boundingRect(QRect(0, 0, Width - 2 * Margin, 1000), Qt::TextWordWrap, stem).height();
 }
 
-// Stem on top, figure of the given height in the middle, options in two columns below.
+// Stem on top, figure of the given height below it.
 QImage questionPicture(const QString &stem, int figureHeight,
-                       const std::function<void(QPainter &, int top)> &figure,
-                       const QStringList &options)
+                       const std::function<void(QPainter &, int top)> &figure)
 {
     const int stemH = stemHeight(stem);
     const int figureTop = Margin + stemH + 18;
-    const int optionsTop = figureTop + figureHeight + 18;
-    const int rows = (options.size() + 1) / 2;
-    const int height = optionsTop + rows * 30 + Margin - 4;
+    const int height = figureTop + figureHeight + Margin;
     QImage image = newCanvas(Width, height, Ink::Paper);
     QPainter p(&image);
     prepare(p);
     text(p, QRectF(Margin, Margin, Width - 2 * Margin, stemH), Qt::AlignLeft | Qt::TextWordWrap,
          stem, uiFont(17), Ink::Text);
     figure(p, figureTop);
-    for (int i = 0; i < options.size(); ++i) {
-        const QRectF cell(Margin + 12 + (i % 2) * 300, optionsTop + (i / 2) * 30, 290, 30);
-        text(p, cell, Qt::AlignLeft | Qt::AlignVCenter, options.at(i), uiFont(17), Ink::Text);
-    }
     return image;
 }
 
@@ -184,13 +178,9 @@ QList<Asset> drawQuestionPictures()
 {
     const QImage voucherPicture = questionPicture(
         QStringLiteral("根据图示记账凭证，该笔经济业务对企业资产总额的影响是（ ）。"), VoucherHeight,
-        voucher,
-        {QStringLiteral("A．增加5000元"), QStringLiteral("B．减少5000元"), QStringLiteral("C．不变"),
-         QStringLiteral("D．无法确定")});
+        voucher);
     const QImage tAccountPicture = questionPicture(
-        QStringLiteral("根据图示“原材料”T形账户，该账户期末余额为（ ）。"), TAccountHeight, tAccount,
-        {QStringLiteral("A．借方25000元"), QStringLiteral("B．借方75000元"),
-         QStringLiteral("C．贷方15000元"), QStringLiteral("D．借方5000元")});
+        QStringLiteral("根据图示“原材料”T形账户，该账户期末余额为（ ）。"), TAccountHeight, tAccount);
     return {
         {AssetDir::Pictures, QStringLiteral("q_voucher.png"), voucherPicture},
         {AssetDir::Pictures, QStringLiteral("q_taccount.png"), tAccountPicture},

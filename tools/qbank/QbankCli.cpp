@@ -5,6 +5,7 @@
 #include "tools/qbank/BankModel.h"
 #include "tools/qbank/BankSynth.h"
 #include "tools/qbank/BankWriter.h"
+#include "tools/qbank/PaperPatterns.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,9 @@ const char Usage[] =
     "      Checks a built bank like build checks a source, and also that every stored\n"
     "      text deciphers; pictures are looked up next to FILE.db. A sound bank gets,\n"
     "      per course and type of choice question, the share of keys holding each\n"
-    "      letter and the number of keys of each length.\n"
+    "      letter and the number of keys of each length, and per exam paper how many\n"
+    "      keys a guess by pattern finds: every option ticked, true/false answered A,\n"
+    "      a letter never keyed, the longest option chosen.\n"
     "  synth --questions N [--courses C] [--seed S] -o FILE.db [--force]\n"
     "      Writes a synthetic bank of N questions over C courses (default 2) for benchmarks.\n"
     "  encipher [TEXT]\n"
@@ -277,6 +280,7 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
     BankSource bank;
     BankCounts counts;
     KeyStats stats;
+    PaperPatterns patterns;
     try {
         TDataModuleMain dm(file);
         dm.open(); // the program's own check of tables and columns
@@ -295,6 +299,7 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
                 checker.checkQuestions(questions);
                 counts.addQuestions(questions);
                 stats.add(course, questions);
+                patterns.add(chapter, questions);
             }
         }
         reader.reportStrays();
@@ -311,6 +316,7 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
         return report(err, problems, QStringLiteral("the bank needs repair"));
     out << file << ": ok: " << counts.summary() << '\n';
     stats.print(out);
+    patterns.print(out);
     out.flush();
     return 0;
 }
