@@ -1,0 +1,18 @@
+# Makes the Debian package of the build in BUILD_DIR into the folder OUT, as
+# `cpack -G DEB` would, and says how large it is.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${CPACK} -G DEB -B ${OUT} --config ${BUILD_DIR}/CPackConfig.cmake
+                WORKING_DIRECTORY ${BUILD_DIR} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cpack failed")
+endif()
+file(GLOB debs ${OUT}/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one package in ${OUT}, found: ${debs}")
+endif()
+file(SIZE ${debs} size)
+execute_process(COMMAND dpkg-deb --field ${debs} Installed-Size OUTPUT_VARIABLE installed
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+message(STATUS "${debs}: ${size} bytes, installed size ${installed} KiB")
