@@ -12,6 +12,16 @@ list(LENGTH debs count)
 if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one package in ${OUT}, found: ${debs}")
 endif()
+# No maintainer scripts and no configuration files: removing the package leaves nothing of it
+# (no "rc" state), and installing runs nothing (no ldconfig).
+execute_process(COMMAND dpkg-deb --ctrl-tarfile ${debs} COMMAND tar -t
+                OUTPUT_VARIABLE members OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+string(REPLACE "\n" ";" members "${members}")
+list(FILTER members EXCLUDE REGEX "^\\./$")
+list(SORT members)
+if(failed OR NOT members STREQUAL "./control;./md5sums")
+  message(FATAL_ERROR "the package's control part holds more than control and md5sums: ${members}")
+endif()
 file(SIZE ${debs} size)
 execute_process(COMMAND dpkg-deb --field ${debs} Installed-Size OUTPUT_VARIABLE installed
                 OUTPUT_STRIP_TRAILING_WHITESPACE)
