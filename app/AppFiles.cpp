@@ -1,12 +1,11 @@
 #include "app/AppFiles.h"
 
 #include "store/UserBank.h"
+#include "store/UserBankPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 AppFiles FindAppFiles(const QString &executableDir)
 {
@@ -30,7 +29,7 @@ StartupBank ChooseBank(const AppFiles &files, const QString &bankOption, const Q
     StartupBank bank;
     if (!bankOption.isEmpty()) {
         bank.file = bankOption;
-        bank.pictureDir = QFileInfo(bankOption).absolutePath();
+        bank.pictureDir = UserBank::pictureFolder(bankOption, QDir(files.applicationDir).filePath(QStringLiteral("Data")));
         return bank;
     }
     if (!files.installed)
@@ -46,10 +45,11 @@ StartupBank ChooseBank(const AppFiles &files, const QString &bankOption, const Q
     bank.file = copy.file;
     bank.readOnlyReason = copy.readOnlyReason;
     bank.notice = copy.notice;
-    if (!copy.backup.isEmpty())
-        std::fprintf(stderr, "AcctPrep: %s\n",
-                     qPrintable(QStringLiteral("已按新版题库更新 %1，学习记录已保留；原来的副本保存为 %2")
-                                    .arg(QDir::toNativeSeparators(copy.file), QDir::toNativeSeparators(copy.backup))));
+    // Said once, in a box, to a learner who may have started from the menu. The shipped bank
+    // may be older than the copy (a package taken back), so the text does not call it newer.
+    if (!copy.backup.isEmpty() && bank.notice.isEmpty())
+        bank.notice = QStringLiteral("您的题库副本 %1 已换成本程序所带的题库，学习记录都已保留。原来的副本保存为 %2。")
+                          .arg(QDir::toNativeSeparators(copy.file), QDir::toNativeSeparators(copy.backup));
     return bank;
 }
 

@@ -20,10 +20,12 @@ struct StartupBank
     QString file;           // empty: ApplicationDir\Data\sys.db
     QString pictureDir;     // empty: ApplicationDir\Data
     QString readOnlyReason; // not empty: opened for reading only, and this is why
-    QString notice;         // not empty: said to the learner once the bank is open
+    QString notice;         // not empty: said to the learner once the bank is open (a renewed
+                            // copy, or one that could not be renewed)
 };
 
-// --bank FILE as given (its pictures beside it); in the build folder its own bank; installed,
+// --bank FILE as given (its pictures beside it, or, for a learner's copy of the shipped bank,
+// the shipped bank's); in the build folder its own bank; installed,
 // the learner's copy of the shipped bank in `userFolder` (made or renewed now). Throws
 // StoreError when the shipped bank is missing or not a bank.
 StartupBank ChooseBank(const AppFiles &files, const QString &bankOption, const QString &userFolder);

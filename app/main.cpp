@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     const CommandLine commandLine = ParseCommandLine(QApplication::arguments(), out, err);
     if (commandLine.done)
         return commandLine.exitCode;
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("acctprep")));
+    // The icon theme knows the program's icon by its desktop id.
+    QApplication::setWindowIcon(QIcon::fromTheme(QGuiApplication::desktopFileName()));
     const AppFiles files = FindAppFiles(QApplication::applicationDirPath());
     if (!files.pluginDir.isEmpty())
         QApplication::addLibraryPath(files.pluginDir);

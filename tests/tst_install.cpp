@@ -25,8 +25,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -240,7 +242,8 @@ private slots:
         loginAsked = false;
         QCOMPARE(tree.start(), 0);
         QVERIFY(loginAsked); // the carried login guards the new copy too
-        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(MessageBox::shown().size(), 1); // the renewal, said once
+        MessageBox::clearShown();
         const QString copy = tree.userCopy();
         QCOMPARE(scalar(copy, "select count(*) from tabItem where I_ID = '0201-009'").toInt(), 1);
         QCOMPARE(scalar(copy, "select TEST_ID from tabTestHis").toString(), QStringLiteral("20260305090807"));
@@ -254,10 +257,51 @@ private slots:
         QCOMPARE(backups.size(), 1);
         QCOMPARE(fileBytes(QDir(tree.userFolder()).filePath(backups.first())), before);
 
-        // Renewed once: the next start finds its copy made from this bank.
+        // Renewed once: the next start finds its copy made from this bank, and says nothing.
         QCOMPARE(tree.start(), 0);
         QCOMPARE(backupsIn(tree.userFolder()).size(), 1);
+        QVERIFY(MessageBox::shown().isEmpty());
         Modal::clearHandler();
+    }
+
+    // A learner who starts from the menu sees no standard error: a renewal is said in a box,
+    // once, naming the copy and where the old one went. The shipped bank may also be older
+    // than the copy (a package taken back), so the text never calls it the newer one.
+    void renewalIsToldOnceWhicheverWayTheBankChanged_data()
+    {
+        QTest::addColumn<bool>("shippedIsNewer");
+        QTest::newRow("newer bank installed") << true;
+        QTest::newRow("older bank installed") << false;
+    }
+    void renewalIsToldOnceWhicheverWayTheBankChanged()
+    {
+        QFETCH(bool, shippedIsNewer);
+        InstalledTree tree;
+        if (!shippedIsNewer)
+            writeBank(tree.shipped(), newerBank);
+        QCOMPARE(tree.start(), 0);
+        QVERIFY(MessageBox::shown().isEmpty()); // the first copy is no news
+        if (shippedIsNewer)
+            writeBank(tree.shipped(), newerBank);
+        else
+            writeBank(tree.shipped());
+
+        QCOMPARE(tree.start(), 0);
+        const QStringList backups = backupsIn(tree.userFolder());
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        const auto told = MessageBox::shown().first();
+        QCOMPARE(told.caption, QStringLiteral("提示"));
+        QVERIFY2(told.text.contains(QDir::toNativeSeparators(tree.userCopy())), qPrintable(told.text));
+        QVERIFY2(told.text.contains(backups.first()), qPrintable(told.text));
+        QVERIFY2(told.text.contains(QStringLiteral("学习记录都已保留")), qPrintable(told.text));
+        QVERIFY2(!told.text.contains(QStringLiteral("新版")), qPrintable(told.text));
+        QCOMPARE(scalar(tree.userCopy(), "select count(*) from tabItem where I_ID = '0201-009'").toInt(),
+                 shippedIsNewer ? 1 : 0);
+
+        MessageBox::clearShown();
+        QCOMPARE(tree.start(), 0);
+        QVERIFY(MessageBox::shown().isEmpty());
     }
 
     // Backups do not pile up over years of updates: a renewal leaves the newest few, and files
@@ -315,7 +359,8 @@ private slots:
         QVERIFY(QDir(tree.userCopy() + QStringLiteral(".part")).removeRecursively());
         MessageBox::clearShown();
         QCOMPARE(tree.start(), 0);
-        QVERIFY(MessageBox::shown().isEmpty());
+        QCOMPARE(MessageBox::shown().size(), 1); // now renewed, and said so
+        QVERIFY(!MessageBox::shown().first().text.contains(QStringLiteral("未能")));
         QCOMPARE(scalar(tree.userCopy(), "select count(*) from tabItem where I_ID = '0201-009'").toInt(), 1);
         QCOMPARE(scalar(tree.userCopy(), "select count(*) from tabTestHis").toInt(), 1);
     }
@@ -430,6 +475,34 @@ private slots:
         QCOMPARE(PicturePath(QStringLiteral("q.png")), QDir::toNativeSeparators(ApplicationDir + QStringLiteral("/Data/q.png")));
     }
 
+    // The learner's copy, and a backup of it, hold no pictures: opened with --bank they show
+    // those of the shipped bank, as the copy does on a normal start. A bank that is no copy,
+    // or no bank at all, keeps the folder it is in.
+    void bankOptionOnTheLearnersCopyShowsTheShippedPictures()
+    {
+        InstalledTree tree;
+        QCOMPARE(tree.start(), 0);
+        writeBank(tree.shipped(), newerBank);
+        QCOMPARE(tree.start(), 0); // renewed: the old copy kept as a backup
+        const QStringList backups = backupsIn(tree.userFolder());
+        QCOMPARE(backups.size(), 1);
+        const QString shippedPictures = tree.share() + QStringLiteral("/Data");
+        const AppFiles files = FindAppFiles(tree.bin());
+        for (const QString &file : {tree.userCopy(), QDir(tree.userFolder()).filePath(backups.first())})
+            QCOMPARE(ChooseBank(files, file, tree.userFolder()).pictureDir, shippedPictures);
+
+        const QString plain = tree.root.filePath(QStringLiteral("elsewhere/sys.db"));
+        writeBank(plain);
+        QCOMPARE(ChooseBank(files, plain, tree.userFolder()).pictureDir, tree.root.filePath(QStringLiteral("elsewhere")));
+        const QString missing = tree.root.filePath(QStringLiteral("nowhere/sys.db"));
+        QCOMPARE(ChooseBank(files, missing, tree.userFolder()).pictureDir, tree.root.filePath(QStringLiteral("nowhere")));
+        QVERIFY(!QFileInfo::exists(missing));
+
+        MessageBox::clearShown();
+        QCOMPARE(tree.start(tree.userCopy()), 0);
+        QVERIFY(MessageBox::shown().isEmpty());
+    }
+
     // The program beside its own Data/sys.db (build/app) works in place, as it always has.
     void buildFolderWorksInPlace()
     {
@@ -483,7 +556,11 @@ private slots:
         QTest::addColumn<QString>("path");
         for (const char *path : {"bin/acctprep", "bin/qbank", "share/acctprep/Data/sys.db", "share/acctprep/image/Login.bmp",
                                  "share/acctprep/html/about.htm", "share/applications/" ACCTPREP_APP_ID ".desktop",
-                                 "share/metainfo/" ACCTPREP_APP_ID ".metainfo.xml"})
+                                 "share/metainfo/" ACCTPREP_APP_ID ".metainfo.xml",
+                                 "share/icons/hicolor/scalable/apps/" ACCTPREP_APP_ID ".svg",
+                                 "share/man/man1/acctprep.1.gz", "share/man/man1/qbank.1.gz",
+                                 "share/doc/acctprep/copyright", "share/doc/acctprep/changelog.gz",
+                                 "share/doc/acctprep/FORMAT.md", "share/lintian/overrides/acctprep"})
             QTest::newRow(path) << QString::fromLatin1(path);
     }
     void installedFiles()
@@ -522,11 +599,40 @@ private slots:
     {
         QFETCH(int, size);
         const QImage icon(QDir(m_installed()).filePath(
-            QStringLiteral("share/icons/hicolor/%1x%1/apps/acctprep.png").arg(size)));
+            QStringLiteral("share/icons/hicolor/%1x%1/apps/" ACCTPREP_APP_ID ".png").arg(size)));
         QCOMPARE(icon.size(), QSize(size, size));
         QVERIFY(icon.hasAlphaChannel());
         QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);                 // rounded corners
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255); // solid face
+    }
+
+    // The scalable icon is the same drawing as the pictures of fixed size.
+    void scalableIconDrawsTheSameIcon()
+    {
+        const QString icons = QDir(m_installed()).filePath(QStringLiteral("share/icons/hicolor/"));
+        QSvgRenderer svg(icons + QStringLiteral("scalable/apps/" ACCTPREP_APP_ID ".svg"));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(), QRect(0, 0, 256, 256));
+        QImage drawn(256, 256, QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter p(&drawn);
+            svg.render(&p);
+        }
+        const QImage png = QImage(icons + QStringLiteral("256x256/apps/" ACCTPREP_APP_ID ".png")).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(png.size(), drawn.size());
+        // Edges may be smoothed a little differently; the picture is the same.
+        qint64 difference = 0;
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const QRgb a = drawn.pixel(x, y), b = png.pixel(x, y);
+                difference += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b))
+                              + qAbs(qAlpha(a) - qAlpha(b));
+            }
+        const double perPixel = double(difference) / (256 * 256);
+        QVERIFY2(perPixel < 4, qPrintable(QString::number(perPixel)));
+        QCOMPARE(qAlpha(drawn.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(drawn.pixel(128, 128)), 255);
     }
 
     void versionAndHelpNeedNoDisplay_data()

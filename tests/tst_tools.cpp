@@ -3,6 +3,7 @@
 #include "core/UnitDefine.h"
 #include "store/ExamSave.h"
 #include "store/UnitDM.h"
+#include "store/UserBank.h"
 #include "tools/qbank/BankSynth.h"
 #include "tools/qbank/BankWriter.h"
 #include "tools/qbank/QbankCli.h"
@@ -28,14 +29,14 @@ struct Run
     QString err;
 };
 
-Run qbank(const QStringList &args, const QString &input = QString())
+Run qbank(const QStringList &args, const QString &input = QString(), const QString &shippedFolder = QString())
 {
     Run run;
     QString in = input;
     QTextStream inStream(&in);
     QTextStream outStream(&run.out);
     QTextStream errStream(&run.err);
-    run.code = runQbank(args, inStream, outStream, errStream);
+    run.code = runQbank(args, inStream, outStream, errStream, shippedFolder);
     return run;
 }
 
@@ -1133,6 +1134,54 @@ private slots:
         QCOMPARE(run.code, 1);
         QVERIFY2(run.err.contains(QStringLiteral("tabItem I_ID=0291-001 I_PIC: picture \"p.png\" is missing from ")),
                  qPrintable(run.err));
+    }
+
+    // The learner's copy of the shipped bank is made alone in their own folder; check and export
+    // of it take the pictures of the shipped bank, as the program does. Without a shipped bank
+    // they look beside the copy, and say the picture is missing there.
+    void learnersCopyUsesTheShippedPictures_data()
+    {
+        QTest::addColumn<bool>("shippedThere");
+        QTest::newRow("shipped bank installed") << true;
+        QTest::newRow("no shipped bank") << false;
+    }
+    void learnersCopyUsesTheShippedPictures()
+    {
+        QFETCH(bool, shippedThere);
+        QTemporaryDir tmp;
+        writeSource(tmp.filePath(QStringLiteral("src")));
+        const QString shippedFolder = tmp.filePath(QStringLiteral("share/acctprep/Data"));
+        const QString shipped = shippedFolder + QStringLiteral("/sys.db");
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), shipped}).code, 0);
+        const QString home = tmp.filePath(QStringLiteral("home/AcctPrep"));
+        const QString copy = UserBank::prepare(shipped, home).file;
+        QCOMPARE(copy, UserBank::fileIn(home));
+        QVERIFY(!QFileInfo::exists(home + QStringLiteral("/p.png")));
+        const QString given = shippedThere ? shippedFolder : tmp.filePath(QStringLiteral("not-installed"));
+
+        const Run check = qbank({QStringLiteral("check"), copy}, QString(), given);
+        const QString out = tmp.filePath(QStringLiteral("export"));
+        const Run exported = qbank({QStringLiteral("export"), copy, QStringLiteral("-o"), out}, QString(), given);
+        if (shippedThere) {
+            QVERIFY2(check.code == 0, qPrintable(check.err));
+            QVERIFY2(exported.code == 0, qPrintable(exported.err));
+            QCOMPARE(contents(out + QStringLiteral("/pictures/p.png")), QByteArray("not really a picture"));
+        } else {
+            QCOMPARE(check.code, 1);
+            QVERIFY2(check.err.contains(QStringLiteral("picture \"p.png\" is missing from %1").arg(home)), qPrintable(check.err));
+            QCOMPARE(exported.code, 1);
+            QVERIFY2(exported.err.contains(QStringLiteral("picture \"p.png\" is missing from %1").arg(home)),
+                     qPrintable(exported.err));
+        }
+        // A bank the tool built is no learner's copy: its pictures are beside it, wherever the
+        // shipped bank is.
+        const QString teacher = tmp.filePath(QStringLiteral("teacher/sys.db"));
+        QCOMPARE(qbank({QStringLiteral("build"), tmp.filePath(QStringLiteral("src")), QStringLiteral("-o"), teacher}).code, 0);
+        QVERIFY(QFile::remove(tmp.filePath(QStringLiteral("teacher/p.png"))));
+        const Run teacherCheck = qbank({QStringLiteral("check"), teacher}, QString(), shippedFolder);
+        QCOMPARE(teacherCheck.code, 1);
+        QVERIFY2(teacherCheck.err.contains(QStringLiteral("is missing from %1").arg(tmp.filePath(QStringLiteral("teacher")))),
+                 qPrintable(teacherCheck.err));
     }
 
     void checkRefusesWhatIsNotABank_data()

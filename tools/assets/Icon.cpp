@@ -1,22 +1,22 @@
 // The application's icon for the desktop's menus (hicolor theme): a ledger sheet with a tick
 // on the program's blue. Drawn anew at every size, so the small ones stay crisp rather than
 // being scaled down from the large one; below 32 pixels the sheet loses its finer lines.
+// The same drawing, at its large size, is also written as SVG for the theme's scalable folder.
+// Both are named by the application's id, as the desktop entry names its icon.
 #include "Assets.h"
 #include "Paint.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 namespace {
 
-QImage icon(int size)
+// Draws the icon on a 256 × 256 canvas.
+void paintIcon(QPainter &p, bool small)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    prepare(p);
-    p.scale(size / 256.0, size / 256.0);
-    const bool small = size < 32;
 
     // The tile: a rounded square with a soft vertical gradient.
     const QRectF tile = small ? QRectF(8, 8, 240, 240) : QRectF(16, 16, 224, 224);
@@ -65,15 +65,48 @@ QImage icon(int size)
     tick.lineTo(c + QPointF(-5, 15));
     tick.lineTo(c + QPointF(20, -13));
     p.drawPath(tick);
+}
+
+QImage icon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    prepare(p);
+    p.scale(size / 256.0, size / 256.0);
+    paintIcon(p, size < 32);
     return image;
+}
+
+QByteArray svgIcon()
+{
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("AcctPrep"));
+    svg.setDescription(QStringLiteral("The AcctPrep application icon"));
+    {
+        QPainter p(&svg);
+        prepare(p);
+        paintIcon(p, false);
+    }
+    // Sized in pixels, as icon themes expect, rather than in the generator's millimetres.
+    QString text = QString::fromUtf8(buffer.data());
+    text.replace(QRegularExpression(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\"")),
+                 QStringLiteral("<svg width=\"256\" height=\"256\""));
+    return text.toUtf8();
 }
 
 }
 
 QList<Asset> drawIcons()
 {
+    const QString id = QStringLiteral(ACCTPREP_APP_ID);
     QList<Asset> assets;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        assets << Asset{AssetDir::Icons, QStringLiteral("hicolor/%1x%1/apps/acctprep.png").arg(size), icon(size)};
+        assets << Asset{AssetDir::Icons, QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(size).arg(id), icon(size)};
+    assets << Asset{AssetDir::Icons, QStringLiteral("hicolor/scalable/apps/%1.svg").arg(id), QImage(), svgIcon()};
     return assets;
 }

@@ -3,6 +3,7 @@
 #include "Assets.h"
 
 #include <QDir>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -12,8 +13,13 @@ namespace {
 
 const int JpegQuality = 85;
 
-bool save(const QImage &image, const QString &path)
+bool save(const Asset &asset, const QString &path)
 {
+    if (!asset.bytes.isEmpty()) {
+        QSaveFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(asset.bytes) == asset.bytes.size() && file.commit();
+    }
+    const QImage &image = asset.image;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("jpg"))
         return image.save(path, "JPG", JpegQuality);
@@ -57,13 +63,16 @@ int main(int argc, char *argv[])
         const QDir &dir = a.dir == AssetDir::Image ? imageDir : a.dir == AssetDir::Pictures ? picturesDir : iconsDir;
         const QString path = dir.absoluteFilePath(a.name);
         QDir().mkpath(QFileInfo(path).absolutePath());
-        if (!save(a.image, path)) {
+        if (!save(a, path)) {
             err << "acctprep-assets: cannot write " << path << '\n';
             ++failed;
             continue;
         }
-        out << path << "  " << a.image.width() << "x" << a.image.height() << "  "
-            << QFileInfo(path).size() << " bytes\n";
+        if (a.bytes.isEmpty())
+            out << path << "  " << a.image.width() << "x" << a.image.height() << "  ";
+        else
+            out << path << "  ";
+        out << QFileInfo(path).size() << " bytes\n";
     }
     return failed ? 1 : 0;
 }

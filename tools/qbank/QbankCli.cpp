@@ -2,6 +2,7 @@
 
 #include "store/BankRecords.h"
 #include "store/UnitDM.h"
+#include "store/UserBankPictures.h"
 #include "tools/qbank/BankModel.h"
 #include "tools/qbank/BankSynth.h"
 #include "tools/qbank/BankWriter.h"
@@ -33,7 +34,8 @@ const char Usage[] =
     "      Writes the bank back as a source folder, deciphered, with its pictures.\n"
     "  check FILE.db\n"
     "      Checks a built bank like build checks a source, and also that every stored\n"
-    "      text deciphers; pictures are looked up next to FILE.db. A sound bank gets,\n"
+    "      text deciphers; pictures are looked up next to FILE.db (for a learner's copy\n"
+    "      of AcctPrep's shipped bank, in the shipped bank's folder). A sound bank gets,\n"
     "      per course and type of choice question, the share of keys holding each\n"
     "      letter and the number of keys of each length, and per exam paper how many\n"
     "      keys a guess by pattern finds: every option ticked, true/false answered A,\n"
@@ -205,7 +207,7 @@ int build(const Options &o, QTextStream &out, QTextStream &err)
     return 0;
 }
 
-int exportBank(const Options &o, QTextStream &out, QTextStream &err)
+int exportBank(const Options &o, const QString &shippedFolder, QTextStream &out, QTextStream &err)
 {
     if (o.positional.size() != 1 || o.value(QStringLiteral("-o")).isEmpty())
         return usageError(err, QStringLiteral("export needs FILE.db and -o DIR"));
@@ -217,6 +219,7 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
         err.flush();
         return 1;
     }
+    const QString pictureFolder = UserBank::pictureFolder(file, shippedFolder);
     BankProblems problems;
     try {
         TDataModuleMain dm(file);
@@ -251,11 +254,11 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
                 problems.add(file, QStringLiteral("picture \"%1\" is not a plain file name; not copied").arg(name));
                 continue;
             }
-            const QString from = QDir(folderOf(file)).filePath(name);
+            const QString from = QDir(pictureFolder).filePath(name);
             if (QFileInfo(from).isFile())
                 copyFile(from, pictures.filePath(name));
             else
-                problems.add(file, QStringLiteral("picture \"%1\" is missing from %2").arg(name, folderOf(file)));
+                problems.add(file, QStringLiteral("picture \"%1\" is missing from %2").arg(name, pictureFolder));
         }
         if (!problems.isEmpty())
             return report(err, problems, QStringLiteral("exported to %1 as read").arg(dir));
@@ -271,11 +274,12 @@ int exportBank(const Options &o, QTextStream &out, QTextStream &err)
     return 1;
 }
 
-int check(const Options &o, QTextStream &out, QTextStream &err)
+int check(const Options &o, const QString &shippedFolder, QTextStream &out, QTextStream &err)
 {
     if (o.positional.size() != 1)
         return usageError(err, QStringLiteral("check needs FILE.db"));
     const QString file = o.positional.at(0);
+    const QString pictureFolder = UserBank::pictureFolder(file, shippedFolder);
     BankProblems problems;
     BankSource bank;
     BankCounts counts;
@@ -287,9 +291,9 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
         // A chapter at a time: a large bank is never whole in memory.
         BankFileReader reader(dm, problems);
         bank = reader.catalogue();
-        bank.picturesName = folderOf(file);
+        bank.picturesName = pictureFolder;
         counts.addCatalogue(bank);
-        BankChecker checker(bank, folderOf(file), problems);
+        BankChecker checker(bank, pictureFolder, problems);
         checker.checkHeader();
         for (const SourceCourse &course : std::as_const(bank.courses)) {
             checker.checkCourse(course);
@@ -309,7 +313,7 @@ int check(const Options &o, QTextStream &out, QTextStream &err)
         return 1;
     }
     // In an application folder the pages live in html/ beside Data/.
-    const QString html = QDir::cleanPath(QDir(folderOf(file)).filePath(QStringLiteral("../html")));
+    const QString html = QDir::cleanPath(QDir(pictureFolder).filePath(QStringLiteral("../html")));
     if (QFileInfo(html).isDir())
         warnPages(missingPages(bank, {html}), err);
     if (!problems.isEmpty())
@@ -404,7 +408,8 @@ int eachText(const Options &o, bool encipher, QTextStream &in, QTextStream &out,
 
 }
 
-int runQbank(const QStringList &args, QTextStream &in, QTextStream &out, QTextStream &err)
+int runQbank(const QStringList &args, QTextStream &in, QTextStream &out, QTextStream &err,
+              const QString &shippedFolder)
 {
     if (args.isEmpty())
         return usageError(err, QStringLiteral("no command given"));
@@ -437,9 +442,9 @@ int runQbank(const QStringList &args, QTextStream &in, QTextStream &out, QTextSt
     if (command == QLatin1String("build"))
         return build(o, out, err);
     if (command == QLatin1String("export"))
-        return exportBank(o, out, err);
+        return exportBank(o, shippedFolder, out, err);
     if (command == QLatin1String("check"))
-        return check(o, out, err);
+        return check(o, shippedFolder, out, err);
     if (command == QLatin1String("synth"))
         return synth(o, out, err);
     return eachText(o, command == QLatin1String("encipher"), in, out, err);

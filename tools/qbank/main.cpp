@@ -2,6 +2,7 @@
 #include "tools/qbank/QbankCli.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstdio>
 
@@ -11,5 +12,8 @@ int main(int argc, char *argv[])
     QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runQbank(app.arguments().mid(1), in, out, err);
+    // Installed beside acctprep: the shipped bank is where the installed program finds it.
+    const QString shipped = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                                .filePath(QStringLiteral(ACCTPREP_DATA_FROM_BIN "/Data")));
+    return runQbank(app.arguments().mid(1), in, out, err, shipped);
 }

@@ -1,0 +1,57 @@
+# The generated metadata in GEN against the project: the metainfo's release, the changelog's
+# newest entry and the manual pages name VERSION; the desktop entry and the metainfo name the
+# icon by the application's id APP_ID; every screenshot is a picture the screenshot program
+# (sources in SHOTS_DIR) makes.
+set(problems)
+# expect(WHAT CONDITION...): WHAT is said when the if() condition does not hold.
+function(expect what)
+  if(NOT (${ARGN}))
+    set(problems "${problems}\n  ${what}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+file(READ ${GEN}/${APP_ID}.metainfo.xml metainfo)
+string(REGEX MATCHALL "<release [^>]*>" releases "${metainfo}")
+list(LENGTH releases count)
+expect("metainfo: one release expected, found: ${releases}" count EQUAL 1)
+string(REGEX MATCH "version=\"([^\"]*)\"" _ "${releases}")
+set(release_version "${CMAKE_MATCH_1}")
+expect("metainfo: release ${release_version}, project ${VERSION}" release_version STREQUAL VERSION)
+string(REGEX MATCH "date=\"([^\"]*)\"" _ "${releases}")
+set(release_date "${CMAKE_MATCH_1}")
+expect("metainfo: release date '${release_date}'" release_date MATCHES "^20[0-9][0-9]-[01][0-9]-[0-3][0-9]$")
+string(FIND "${metainfo}" "<icon type=\"stock\">${APP_ID}</icon>" at)
+expect("metainfo: the icon is not named ${APP_ID}" NOT at EQUAL -1)
+
+file(STRINGS ${GEN}/changelog changelog LIMIT_COUNT 1)
+expect("changelog: newest entry '${changelog}'" changelog MATCHES "^acctprep \\(${VERSION}\\) ")
+foreach(page acctprep.1 qbank.1)
+  file(STRINGS ${GEN}/${page} th REGEX "^\\.TH ")
+  string(FIND "${th}" "\"AcctPrep ${VERSION}\"" at)
+  expect("${page}: '${th}' does not name version ${VERSION}" NOT at EQUAL -1)
+  string(FIND "${th}" "\"${release_date}\"" at)
+  expect("${page}: '${th}' is not dated ${release_date}" NOT at EQUAL -1)
+endforeach()
+
+file(STRINGS ${GEN}/${APP_ID}.desktop icon REGEX "^Icon=")
+expect("desktop entry: '${icon}'" icon STREQUAL "Icon=${APP_ID}")
+
+file(GLOB shot_sources ${SHOTS_DIR}/*.cpp)
+set(shots "")
+foreach(source ${shot_sources})
+  file(READ ${source} text)
+  string(APPEND shots "${text}")
+endforeach()
+string(REGEX MATCHALL "<image[^>]*>[^<]*</image>" images "${metainfo}")
+list(LENGTH images count)
+expect("metainfo: no screenshot" count GREATER 0)
+foreach(image ${images})
+  string(REGEX REPLACE ".*/([^/<]*)\\.png</image>$" "\\1" shot "${image}")
+  string(FIND "${shots}" "QStringLiteral(\"${shot}\")" at)
+  expect("metainfo: screenshot '${shot}' is no shot of the screenshot program" NOT at EQUAL -1)
+endforeach()
+
+if(problems)
+  message(FATAL_ERROR "generated metadata does not match the project:${problems}")
+endif()
+message(STATUS "release ${release_version} of ${release_date}; ${count} screenshots")
